@@ -1,0 +1,72 @@
+# Orvan top-level build. `make` leaves a working installation in the repo root:
+# ./orvan, esprima.js, babel.min.js, src/ (runtime), vendor/quickjs and
+# tools/jsc-npm-bundle/node_modules.
+
+BUILD_DIR  ?= build
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+QJS_SRC    := deps/node_modules/qjsc/deps/quickjs_2021_03_27
+QJS_OUT    := vendor/quickjs
+QJS_OBJS   := quickjs.o dtoa.o libregexp.o libunicode.o cutils.o quickjs-libc.o
+QJS_CFLAGS := -O2 -fPIC -D_GNU_SOURCE -DCONFIG_VERSION=\"2021-03-27\" -DCONFIG_BIGNUM \
+              -Wno-array-bounds -Wno-format-truncation -Wno-stringop-overflow
+APT_PKGS   := nlohmann-json3-dev libuv1-dev libssl-dev pkg-config libgtk-3-dev \
+              libwebkit2gtk-4.1-dev xvfb xauth curl
+
+.PHONY: all deps apt-deps npm-deps tools-deps quickjs build test demo bench clean
+
+all: build
+
+deps: apt-deps npm-deps quickjs
+
+apt-deps:
+	@bash scripts/apt-deps.sh $(APT_PKGS)
+
+npm-deps: esprima.js babel.min.js
+
+deps/node_modules/.package-lock.json: deps/package.json deps/package-lock.json
+	cd deps && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+	@touch $@
+
+esprima.js: deps/node_modules/.package-lock.json
+	cp deps/node_modules/esprima/dist/esprima.js $@
+
+babel.min.js: deps/node_modules/.package-lock.json
+	cp deps/node_modules/@babel/standalone/babel.min.js $@
+
+tools-deps: tools/jsc-npm-bundle/node_modules/esbuild/package.json
+
+tools/jsc-npm-bundle/node_modules/esbuild/package.json: tools/jsc-npm-bundle/package.json tools/jsc-npm-bundle/package-lock.json
+	cd tools/jsc-npm-bundle && npm ci --no-audit --no-fund --loglevel=error
+	@touch $@
+
+# The engine: headers beside the objects the compiler links into programs.
+quickjs: $(addprefix $(QJS_OUT)/obj/,$(QJS_OBJS)) $(QJS_OUT)/quickjs.h
+
+$(QJS_OUT)/quickjs.h: deps/node_modules/.package-lock.json
+	mkdir -p $(QJS_OUT)
+	cp $(QJS_SRC)/*.h $(QJS_OUT)/
+
+$(QJS_OUT)/obj/dtoa.o: deps/node_modules/.package-lock.json
+	@mkdir -p $(QJS_OUT)/obj
+	gcc $(QJS_CFLAGS) -c $(QJS_SRC)/libbf.c -o $@
+
+$(QJS_OUT)/obj/%.o: deps/node_modules/.package-lock.json
+	@mkdir -p $(QJS_OUT)/obj
+	gcc $(QJS_CFLAGS) -c $(QJS_SRC)/$*.c -o $@
+
+build: deps tools-deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cp $(BUILD_DIR)/orvan ./orvan
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@bash scripts/demo.sh
+
+bench: build
+	@bash bench/run.sh
+
+clean:
+	rm -rf $(BUILD_DIR) orvan
