@@ -38,24 +38,41 @@ struct PassRule {
     const char* blockTag;
 };
 
-// The next tag at or after `from`, searching only the page's own text: each stretch
-// between inserted blocks is searched as if it ended where the next block begins.
+// Text from a "<" to the next ">" longer than this is not taken for a tag. The
+// pattern engine recurses once per character of a tag, so an unbounded run could
+// exhaust the stack; real tags are far shorter.
+constexpr size_t kMaxTagLength = 4096;
+
+// The first tag in page[begin, end). Every match of a tag pattern begins at a "<" and
+// ends at the first ">" after it, so each "<" is tried against just that stretch.
+std::optional<Tag> findInStretch(const std::string& page, size_t begin, size_t end, const std::regex& tagRe) {
+    size_t gt = 0;
+    for (size_t lt = page.find('<', begin); lt < end; lt = page.find('<', lt + 1)) {
+        if (gt <= lt) gt = page.find('>', lt);
+        if (gt >= end) return std::nullopt;
+        if (gt - lt >= kMaxTagLength) continue;
+        Match m;
+        if (std::regex_search(page.cbegin() + lt, page.cbegin() + gt + 1, m, tagRe,
+                              std::regex_constants::match_continuous)) {
+            std::string attrs = m[1].matched && m[1].length() > 0 ? m[1].str() : m[2].str();
+            return Tag{lt, static_cast<size_t>(m.length(0)), std::move(attrs)};
+        }
+    }
+    return std::nullopt;
+}
+
+// The next tag at or after `from` in the page's own text: each stretch between
+// inserted blocks is searched as if it ended where the next block begins.
 std::optional<Tag> nextTag(const std::string& page, const std::vector<Inserted>& inserted,
                            const std::regex& tagRe, size_t from) {
-    size_t segBegin = 0;
+    size_t stretchBegin = 0;
     for (size_t i = 0; i <= inserted.size(); ++i) {
-        const size_t segEnd = i < inserted.size() ? inserted[i].begin : page.size();
-        const size_t start = std::max(from, segBegin);
-        if (start < segEnd) {
-            Match m;
-            const auto flags = start > 0 ? std::regex_constants::match_prev_avail : std::regex_constants::match_default;
-            if (std::regex_search(page.cbegin() + start, page.cbegin() + segEnd, m, tagRe, flags)) {
-                std::string attrs = m[1].matched && m[1].length() > 0 ? m[1].str() : m[2].str();
-                return Tag{start + static_cast<size_t>(m.position(0)), static_cast<size_t>(m.length(0)),
-                           std::move(attrs)};
-            }
+        const size_t stretchEnd = i < inserted.size() ? inserted[i].begin : page.size();
+        const size_t start = std::max(from, stretchBegin);
+        if (start < stretchEnd) {
+            if (auto tag = findInStretch(page, start, stretchEnd, tagRe)) return tag;
         }
-        if (i < inserted.size()) segBegin = inserted[i].end;
+        if (i < inserted.size()) stretchBegin = inserted[i].end;
     }
     return std::nullopt;
 }

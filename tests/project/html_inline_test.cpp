@@ -91,6 +91,16 @@ TEST_F(HtmlInline, InsertedTextIsNotSearchedAgain) {
               "<script>/* b.js */\n<script src=\"a.js\"></script></script></script>");
 }
 
+TEST_F(HtmlInline, LongRunsWithoutATagEndAreHandledWithoutHarm) {
+    file("s.css", "S");
+    const std::string unclosed = "<link rel=\"stylesheet\" href=\"s.css\" " + std::string(200000, 'x');
+    EXPECT_EQ(inlinePage(unclosed), unclosed);
+    const std::string overlong = "<link rel=\"stylesheet\" href=\"s.css\" title=\"" + std::string(5000, 'x') + "\">";
+    EXPECT_EQ(inlinePage(overlong), overlong);
+    EXPECT_EQ(inlinePage("<" + std::string(200000, '-') + "<link title=\"<\" rel='stylesheet' href='s.css'>"),
+              "<" + std::string(200000, '-') + "<style>/* s.css */\nS</style>");
+}
+
 TEST_F(HtmlInline, PageInASubfolderResolvesAgainstItsOwnFolder) {
     file("docs/page.html", "<script src=\"../app.js\"></script><script src=\"../../out.js\"></script>");
     file("app.js", "A");
