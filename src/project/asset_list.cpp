@@ -1,5 +1,6 @@
 // The files of a public folder that go into the asset table.
 #include <algorithm>
+#include <system_error>
 
 #include "project/asset_table.h"
 
@@ -11,7 +12,9 @@ std::vector<EmbedFile> listPublicRecursive(const fs::path& root) {
     std::vector<EmbedFile> files;
     for (const fs::directory_entry& entry :
          fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
-        if (!entry.is_regular_file()) continue;
+        // A link that leads nowhere, or round in a loop, is no file to embed.
+        std::error_code ec;
+        if (!entry.is_regular_file(ec)) continue;
         std::string rel = fs::relative(entry.path(), root).generic_string();
         if (rel.find("..") != std::string::npos) continue;
         files.push_back(EmbedFile{std::move(rel), entry.path()});

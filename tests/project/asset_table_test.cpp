@@ -133,6 +133,7 @@ TEST(AssetTable, LinksToFoldersAreNotEnteredAndLinksOutsideAreSkipped) {
     fs::create_directory_symlink(tmp.path() / "pub/real", tmp.path() / "pub/dirlink");
     fs::create_symlink(tmp.path() / "outside.js", tmp.path() / "pub/out.js");
     fs::create_symlink(tmp.path() / "nowhere.js", tmp.path() / "pub/dangling.js");
+    fs::create_symlink(tmp.path() / "pub/loop.js", tmp.path() / "pub/loop.js");
     EXPECT_EQ(relPaths(jsc_embed_gen::listPublicRecursive(tmp.path() / "pub")), std::vector<std::string>{"real/x.js"});
 }
 
