@@ -103,15 +103,6 @@ TEST(AstReader, TypeMissingOrNotAStringIsUnknown) {
     EXPECT_EQ(read(R"({"type":7,"argument":{"type":"Literal"}})").type, "<unknown>");
 }
 
-TEST(AstReader, NodeKeepsItsWholeJson) {
-    json j = json::parse(R"({"type":"MemberExpression","computed":true,
-        "object":{"type":"Identifier","name":"a"},"property":{"type":"Literal","value":"b"}})");
-    ASTNode node = Parser::parseNode(j);
-    EXPECT_EQ(node.json, j);
-    EXPECT_EQ(node.children[0].json["name"], "a");
-    EXPECT_EQ(node.children[1].json["value"], "b");
-}
-
 TEST(AstReader, RootMustBeAnObject) {
     auto message = [](const json& j) {
         try {

@@ -72,13 +72,3 @@ TEST(Exports, FunctionsWithoutExportStatements) {
     EXPECT_TRUE(exportsOf("").exports.empty());
 }
 
-TEST(Exports, KeyAndModuleExportsPredicates) {
-    ASTNode program = parseProgram("module.exports; module['exports']; exports.module; x['y']; x[1];\n");
-    auto expr = [&](std::size_t i) { return program.children[i].children[0]; };
-    EXPECT_TRUE(ModuleResolver::isModuleExports(expr(0)));
-    EXPECT_FALSE(ModuleResolver::isModuleExports(expr(1)));
-    EXPECT_FALSE(ModuleResolver::isModuleExports(expr(2)));
-    EXPECT_EQ(ModuleResolver::propKey(expr(2).children[1]), "module");
-    EXPECT_EQ(ModuleResolver::propKey(expr(3).children[1]), "y");
-    EXPECT_EQ(ModuleResolver::propKey(expr(4).children[1]), "");
-}

@@ -15,12 +15,6 @@ TEST(ResolvePath, KeepsEverySegmentAndAppendsJs) {
     EXPECT_EQ(ModuleResolver::resolvePath("/p/./lib/", "./x"), "/p/./lib/./x.js");
 }
 
-TEST(ResolvePath, CanonicalFormJoinsSpellings) {
-    EXPECT_EQ(ModuleResolver::canonicalPath("/p/./lib/../b.js"), ModuleResolver::canonicalPath("/p/b.js"));
-    EXPECT_NE(ModuleResolver::canonicalPath("/p/a.js"), ModuleResolver::canonicalPath("/p/b.js"));
-    EXPECT_EQ(ModuleResolver::canonicalPath("/p/././d.js"), "/p/d.js");
-}
-
 TEST(Builtins, ExactNamesOnly) {
     int count = 0;
     for (const char* const* b = ModuleResolver::builtins; *b; ++b) ++count;
