@@ -103,6 +103,7 @@ void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
             emitStmt(stmt, os, 1);
         }
     }
+    emitModuleExportsObject(module, os);
     os << "}\n\n";
 }
 

@@ -30,26 +30,34 @@ TEST(DependencyModule, WithoutCodeHasBannerExportsStaticAndRunOnceInit) {
     const std::string text = depModuleText("");
     EXPECT_EQ(text.substr(banner(text).size()),
               "static JsValue mod_m_exports;\n\nstatic void mod_m_init(void) {\n"
-              "    static int _done = 0; if (_done) return; _done = 1;\n}\n\n");
+              "    static int _done = 0; if (_done) return; _done = 1;\n    mod_m_exports = js_obj_new();\n}\n\n");
 }
 
 TEST(DependencyModule, VariableDeclaredTwiceGetsOneStaticAndTwoAssignments) {
     const std::string text = depModuleText("var v = 1;\nvar v = 2;\n");
     EXPECT_NE(text.find("static JsValue mod_m_exports;\nstatic JsValue mod_m_v;\n\n"), std::string::npos);
-    EXPECT_NE(text.find("_done = 1;\n    mod_m_v = JS_NUM(1);\n    mod_m_v = JS_NUM(2);\n}\n\n"), std::string::npos);
+    EXPECT_NE(text.find("_done = 1;\n    mod_m_v = JS_NUM(1);\n    mod_m_v = JS_NUM(2);\n"), std::string::npos);
 }
 
 TEST(DependencyModule, ExportsAssignments) {
-    EXPECT_NE(depModuleText("function f() {}\nmodule.exports = f;\n").find("_done = 1;\n}\n"), std::string::npos);
+    EXPECT_NE(depModuleText("function f() {}\nmodule.exports = f;\n")
+                  .find("_done = 1;\n    mod_m_exports = js_clone_value(mod_m_f);\n}\n"),
+              std::string::npos);
     EXPECT_NE(depModuleText("module.exports = { a: 1 };\n")
                   .find("    mod_m_exports = ([&](){ JsValue __obj = js_obj_new(); js_obj_set(&__obj, \"a\", "
-                        "JS_NUM(1)); return __obj; })();\n"),
+                        "JS_NUM(1)); return __obj; })();\n}\n"),
               std::string::npos);
     const std::string dot = depModuleText("var v = 3;\nmodule.exports.k = v;\nmodule.exports.n = 4;\n");
     EXPECT_NE(dot.find("static JsValue mod_m_v;\nstatic JsValue mod_m_n;\n\n"), std::string::npos);
-    EXPECT_NE(dot.find("    mod_m_v = JS_NUM(3);\n    mod_m_v = mod_m_v;\n    mod_m_n = JS_NUM(4);\n}\n"), std::string::npos);
+    EXPECT_NE(dot.find("    mod_m_v = JS_NUM(3);\n    mod_m_v = mod_m_v;\n    mod_m_n = JS_NUM(4);\n"
+                       "    mod_m_exports = js_obj_new();\n"
+                       "    js_obj_set(&mod_m_exports, \"k\", js_clone_value(mod_m_v));\n"
+                       "    js_obj_set(&mod_m_exports, \"n\", js_clone_value(mod_m_n));\n}\n"),
+              std::string::npos);
     const std::string fnExport = depModuleText("function g() {}\nmodule.exports.g = g;\n");
-    EXPECT_NE(fnExport.find("_done = 1;\n}\n"), std::string::npos);
+    EXPECT_NE(fnExport.find("_done = 1;\n    mod_m_exports = js_obj_new();\n"
+                            "    js_obj_set(&mod_m_exports, \"g\", js_clone_value(mod_m_g));\n}\n"),
+              std::string::npos);
 }
 
 TEST(DependencyModule, FunctionsArePrefixedStaticWithPrototypes) {
