@@ -154,6 +154,7 @@ private:
 
     // dependency-module pieces
     std::vector<std::string> bindDepModuleNames(const Module& module);
+    static std::vector<std::string> bareDestructuredLocals(const ASTNode& program);
     void emitDepModuleStatics(const Module& module, const std::vector<std::string>& cxxNames, std::ostringstream& os);
     void emitDepModuleInit(const Module& module, std::ostringstream& os);
     void emitModuleExportsAssign(const Module& module, const ASTNode& assign, std::ostringstream& os);

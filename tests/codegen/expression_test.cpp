@@ -6,7 +6,10 @@ namespace {
 
 class Expr : public testing::Test {
 protected:
-    void SetUp() override { em.ownedLocals = {"a", "b", "o", "k", "v", "x", "i"}; }
+    void SetUp() override {
+        em.ownedLocals = {"a", "b", "o", "k", "v", "x", "i"};
+        em.scope = {{"y", "mod_m_y"}, {"g", "mod_m_g"}, {"n", "mod_m_n"}};
+    }
     std::string E(const std::string& src) { return exprText(em, src, 'E'); }
     CEmitter em;
 };
@@ -47,10 +50,11 @@ TEST_F(Expr, IdentifierForms) {
     EXPECT_EQ(exprText(em, "x", 'V'), "x.borrow()");
     EXPECT_EQ(exprText(em, "x", 'O'), "js_clone_value(x.borrow())");
     EXPECT_EQ(exprText(em, "x", 'A'), "JsOwned::from_borrowed(x.borrow())");
-    EXPECT_EQ(exprText(em, "y", 'E'), "y");
-    EXPECT_EQ(exprText(em, "y", 'V'), "JsOwned::from_value(js_clone_value(y)).borrow()");
-    EXPECT_EQ(exprText(em, "y", 'O'), "js_clone_value(y)");
-    EXPECT_EQ(exprText(em, "y", 'A'), "JsOwned::from_borrowed(y)");
+    EXPECT_EQ(exprText(em, "y", 'E'), "mod_m_y");
+    EXPECT_EQ(exprText(em, "y", 'V'), "JsOwned::from_value(js_clone_value(mod_m_y)).borrow()");
+    EXPECT_EQ(exprText(em, "y", 'O'), "js_clone_value(mod_m_y)");
+    EXPECT_EQ(exprText(em, "y", 'A'), "JsOwned::from_borrowed(mod_m_y)");
+    EXPECT_EQ(exprText(em, "NaN", 'E'), "NaN");
     EXPECT_EQ(exprText(em, "1", 'V'), "JsOwned::from_value(JS_NUM(1)).borrow()");
     EXPECT_EQ(exprText(em, "1", 'A'), "JsOwned::from_value(JS_NUM(1))");
 }
@@ -90,14 +94,14 @@ TEST_F(Expr, Unary) {
     EXPECT_EQ(E("+x"), "+x.borrow()");
     EXPECT_EQ(E("~x"), "~x.borrow()");
     EXPECT_EQ(E("!x"), "js_not(x.borrow())");
-    EXPECT_EQ(E("typeof y"), "js_typeof(JsOwned::from_value(js_clone_value(y)).borrow())");
+    EXPECT_EQ(E("typeof y"), "js_typeof(JsOwned::from_value(js_clone_value(mod_m_y)).borrow())");
     EXPECT_EQ(E("void x"), "((void)x.borrow(), JS_UNDEFINED())");
     EXPECT_EQ(E("delete o.k"), "js_delete(o.borrow(), JS_STR(\"k\"))");
     EXPECT_EQ(E("delete o[k]"), "js_delete(o.borrow(), k.borrow())");
 }
 
 TEST_F(Expr, Updates) {
-    EXPECT_EQ(E("n++"), "js_postinc(&n)");
+    EXPECT_EQ(E("n++"), "js_postinc(&mod_m_n)");
     EXPECT_EQ(E("i++"), "js_postinc(i.ptr())");
     EXPECT_EQ(E("--i"), "js_predec(i.ptr())");
     EXPECT_EQ(E("o.k++"),
@@ -121,8 +125,8 @@ TEST_F(Expr, Assignments) {
     EXPECT_EQ(E("x |= 1"),
               "x = JsOwned::from_value(JS_NUM((long long)js_to_num(x.borrow()) | (long long)js_to_num("
               "JsOwned::from_value(JS_NUM(1)).borrow())))");
-    EXPECT_EQ(E("g = v"), "g = js_clone_value(v.borrow())");
-    EXPECT_EQ(E("g -= v"), "g = js_sub(JsOwned::from_value(js_clone_value(g)).borrow(), v.borrow())");
+    EXPECT_EQ(E("g = v"), "mod_m_g = js_clone_value(v.borrow())");
+    EXPECT_EQ(E("g -= v"), "mod_m_g = js_sub(JsOwned::from_value(js_clone_value(mod_m_g)).borrow(), v.borrow())");
 }
 
 TEST_F(Expr, LogicalAssignmentsAssignOnlyWhenNeeded) {
@@ -135,7 +139,7 @@ TEST_F(Expr, LogicalAssignmentsAssignOnlyWhenNeeded) {
         return os.str();
     };
     EXPECT_EQ(text(0, "||="), "(js_truthy(x.borrow()) ? x.borrow() : (x = js_clone_value(v.borrow())).borrow())");
-    EXPECT_EQ(text(1, "&&="), "(!js_truthy(g) ? g : (g = js_clone_value(v.borrow())))");
+    EXPECT_EQ(text(1, "&&="), "(!js_truthy(mod_m_g) ? mod_m_g : (mod_m_g = js_clone_value(v.borrow())))");
     EXPECT_EQ(text(2, "??="),
               "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __cur = js_obj_get(__o, __k); "
               "if (!js_truthy(js_eq(__cur, JS_NULL()))) return __cur; JsValue __v = js_clone_value(v.borrow()); "

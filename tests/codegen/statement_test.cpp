@@ -6,7 +6,10 @@ namespace {
 
 class Stmt : public testing::Test {
 protected:
-    void SetUp() override { em.ownedLocals = {"a", "b", "o", "x"}; }
+    void SetUp() override {
+        em.ownedLocals = {"a", "b", "o", "x"};
+        em.scope["y"] = "mod_m_y";
+    }
     std::string S(const std::string& src, int level = 1) { return stmtText(em, src, level); }
     // The statements of the body of the first function in `src`.
     std::string body(const std::string& src) {
@@ -23,7 +26,7 @@ protected:
 
 TEST_F(Stmt, ReturnForms) {
     EXPECT_EQ(body("function f() { return; return x; return y; return 1; }"),
-              "    return JsOwned();\n    return x.clone();\n    return JsOwned::from_value(js_clone_value(y));\n"
+              "    return JsOwned();\n    return x.clone();\n    return JsOwned::from_value(js_clone_value(mod_m_y));\n"
               "    return JsOwned::from_value(JS_NUM(1));\n");
     em.inFeNative = 1;
     EXPECT_EQ(body("function f() { return; return x; }"),

@@ -83,10 +83,27 @@ TEST(TranslationUnit, TimerWithoutNodeIoRunsLoopUntilIdle) {
     EXPECT_NE(text.find("    jsc_uv_run_loop_until_idle();\n    return 0;\n}\n"), std::string::npos);
 }
 
-TEST(TranslationUnit, EntryStaticsIncludeRequiresButNotDestructuring) {
-    const std::string text = emitProgram("const fs = require('fs');\nconst { join } = require('path');\n");
-    EXPECT_NE(text.find("static JsValue jsc_g_JSON;\nstatic JsOwned fs;\n\nstatic JsValue __orvan"), std::string::npos);
-    EXPECT_EQ(text.find("static JsOwned join"), std::string::npos);
+TEST(TranslationUnit, EntryStaticsIncludeRequiresAndBareDestructuredNames) {
+    const std::string text =
+        emitProgram("const fs = require('fs');\nconst { join: j } = require('path');\nconst { a } = obj;\n"
+                    "function f() { return j(fs); }\n");
+    EXPECT_NE(text.find("static JsValue jsc_g_JSON;\nstatic JsOwned fs;\nstatic JsOwned j;\n\n"), std::string::npos);
+    EXPECT_NE(text.find("    j = JsOwned::from_value(js_obj_get(js_node_require(JS_STR(\"path\")), JS_STR(\"join\")));\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("static JsOwned a;"), std::string::npos);
+}
+
+TEST(TranslationUnit, DependencyDestructuredNamesAreModuleStatics) {
+    std::vector<Module> list = resolveProgram(
+        {{"main.js", "const { join } = require('path');\nrequire('./m');\n"},
+         {"m.js", "const { join } = require('path');\nfunction p(x) { return join(x); }\n"}},
+        "main.js");
+    CEmitter em;
+    const std::string text = em.emitModules(list, false);
+    EXPECT_NE(text.find("static JsValue mod_m_join;\n"), std::string::npos);
+    EXPECT_NE(text.find("    mod_m_join = js_obj_get(js_node_require(JS_STR(\"path\")), JS_STR(\"join\"));\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("static JsOwned join;\n"), std::string::npos);
 }
 
 TEST(TranslationUnit, DependencyModulesComeFirstInListOrder) {
