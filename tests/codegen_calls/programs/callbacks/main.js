@@ -9,6 +9,6 @@ console.log(words.slice().sort().join(','));
 var total = 0;
 nums.forEach(function (n) { total = total + n; });
 console.log(total);
-function double(n) { return n * 2; }
-console.log(nums.map(double).join(','));
+function dbl(n) { return n * 2; }
+console.log(nums.map(dbl).join(','));
 console.log(nums.filter(function (n) { return n > 5; }).length);

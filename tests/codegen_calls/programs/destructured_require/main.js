@@ -1,5 +1,5 @@
-const { join, basename } = require('path');
+const { join, extname } = require('path');
 const { existsSync: exists } = require('fs');
 console.log(join('a', 'b', 'c'));
-console.log(basename('/tmp/file.txt'));
+console.log(extname('/tmp/file.txt'));
 console.log(exists('/definitely/not/here'));
