@@ -69,7 +69,7 @@ TEST_F(Stmt, ForPartsComeFromTheirFields) {
 
 TEST_F(Stmt, DeclarationsAndBlockScopedNames) {
     em.ownedLocals.clear();
-    EXPECT_EQ(S("var q; var q = 1;"), "    JsOwned q = js_undefined();\n    q = JS_NUM(1);\n");
+    EXPECT_EQ(S("var q; var q = 1; var q;"), "    JsOwned q = js_undefined();\n    q = JS_NUM(1);\n");
     EXPECT_EQ(S("if (q) { var t = 1; t = 2; } else { var t = 3; }"),
               "    if (js_truthy(q.borrow())) {\n        JsOwned t = JS_NUM(1);\n        t = JS_NUM(2);\n    }\n"
               "    else {\n        JsOwned t = JS_NUM(3);\n    }\n");
