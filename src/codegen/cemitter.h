@@ -164,6 +164,7 @@ private:
     void emitFunctionPrototypes(const ASTNode& program, const std::string& prefix, std::ostringstream& os) const;
     void collectPrototypes(const ASTNode& fn, const std::string& prefix, std::vector<std::string>& out) const;
     std::vector<std::string> cxxParamNames(const std::vector<std::string>& params, const std::string& fnName);
+    void hoistBlockVars(const std::vector<const ASTNode*>& stmts, std::ostringstream& os, int level);
 
     // statement rows
     void emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level);

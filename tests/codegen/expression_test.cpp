@@ -140,7 +140,7 @@ TEST_F(Expr, LogicalAssignmentsAssignOnlyWhenNeeded) {
     };
     EXPECT_EQ(text(0, "||="), "(js_truthy(x.borrow()) ? x.borrow() : (x = js_clone_value(v.borrow())).borrow())");
     EXPECT_EQ(text(1, "&&="), "(!js_truthy(mod_m_g) ? mod_m_g : (mod_m_g = js_clone_value(v.borrow())))");
-    EXPECT_EQ(text(2, "??="),
+    EXPECT_EQ(text(2, "?\?="),
               "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __cur = js_obj_get(__o, __k); "
               "if (!js_truthy(js_eq(__cur, JS_NULL()))) return __cur; JsValue __v = js_clone_value(v.borrow()); "
               "js_obj_set_computed(&__o, __k, js_clone_value(__v)); return __v; })()");

@@ -200,3 +200,17 @@ TEST(Requires, DependencyRequireDeclaratorsGetStaticsAndAssignments) {
         << text;
     EXPECT_NE(text.find("    return JsOwned::from_value(js_clone_value(mod_m_fs));\n"), std::string::npos);
 }
+
+TEST(Function, VarUsedAfterItsBlockIsDeclaredAtTheTop) {
+    CEmitter em;
+    EXPECT_EQ(functionText(em,
+                           "function f(c) { if (c) { var m = 1; } else { var m = 2; var t = 3; } "
+                           "for (var i = 0; i < 2; i++) {} return m + i; }",
+                           ""),
+              "JsOwned f(JsOwned c) {\n    (void)c;\n    JsOwned m;\n    JsOwned i;\n"
+              "    if (js_truthy(c.borrow())) {\n        m = JS_NUM(1);\n    }\n"
+              "    else {\n        m = JS_NUM(2);\n        JsOwned t = JS_NUM(3);\n    }\n"
+              "    for (i = JS_NUM(0); js_truthy(JsOwned::from_value(js_lt(i.borrow(), "
+              "JsOwned::from_value(JS_NUM(2)).borrow())).borrow()); js_postinc(i.ptr())) {\n    }\n"
+              "    return JsOwned::from_value(js_add(m.borrow(), i.borrow()));\n}\n");
+}
