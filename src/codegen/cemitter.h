@@ -210,6 +210,7 @@ private:
                            std::ostringstream& os);
     void emitModuleExportsRead(std::ostringstream& os) const;
     bool isOwnedName(const std::string& name) const;
+    bool yieldsOwnedVariable(const ASTNode& node) const;
     std::string valueText(const ASTNode& node);
 
     // call pieces (emit_call*.cpp)

@@ -213,3 +213,10 @@ TEST(Naming, EscapeAndIdentName) {
     EXPECT_EQ(CEmitter::identName(Parser::parseNode({{"type", "Identifier"}, {"name", "q"}})), "q");
     EXPECT_EQ(CEmitter::identName(Parser::parseNode({{"type", "Literal"}, {"value", 1}})), "<anon>");
 }
+
+TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
+    EXPECT_EQ(exprText(em, "x = 1", 'V'), "(x = JS_NUM(1)).borrow()");
+    EXPECT_EQ(exprText(em, "x = v", 'O'), "js_clone_value((x = js_clone_value(v.borrow())).borrow())");
+    EXPECT_EQ(exprText(em, "x += 1", 'A'), "JsOwned::from_value((x = JsOwned::from_value(js_add(x.borrow(), JS_NUM(1)))).borrow())");
+    EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
+}

@@ -74,6 +74,7 @@ var result = add(1, 2);
 count = count + result;
 flags.c = [1, 2];
 if (count >= 3 && label !== 'x') { count = 0; } else if (count < 0) { count = 1; } else { count = 2; }
+var w; while ((w = count) > 100) { break; }
 )JS";
 
 // A program whose output must match node's: both switch lowerings, loops, 32-bit operators, try/catch,
