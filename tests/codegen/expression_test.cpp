@@ -220,3 +220,13 @@ TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
     EXPECT_EQ(exprText(em, "x += 1", 'A'), "JsOwned::from_value((x = JsOwned::from_value(js_add(x.borrow(), JS_NUM(1)))).borrow())");
     EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
 }
+
+TEST_F(Expr, LogicalOperatorsSkipARightOperandThatCanThrow) {
+    EXPECT_EQ(E("o && o.k"),
+              "([&]() -> JsValue { JsValue __l = o.borrow(); if (!js_truthy(__l)) return __l; return "
+              "JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(); })()");
+    EXPECT_EQ(E("a || o.k"),
+              "([&]() -> JsValue { JsValue __l = a.borrow(); if (js_truthy(__l)) return __l; return "
+              "JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(); })()");
+    EXPECT_EQ(E("a || 'x'"), "js_or(a.borrow(), JsOwned::from_value(JS_STR(\"x\")).borrow())");
+}

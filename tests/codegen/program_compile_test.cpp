@@ -124,6 +124,7 @@ console.log(walk(5), guard(0), guard('ok'), objects({}));
 bits(-7); bits(1000);
 if (count >= 3 && label !== 'x') { count = 0; } else if (count < 0) { count = 1; } else { count = 2; }
 console.log(count, flags, 0o17, 0b101, 017);
+var none; console.log(none && none.k, flags.a || none.k);
 )JS";
 
 struct RunResult {
