@@ -187,3 +187,18 @@ TEST(UnboundNames, ThrowAtRunTimeAndAreReportedOnce) {
     EXPECT_THROW(p.em.unboundNameText("other"), std::runtime_error);
     unsetenv("ORVAN_STRICT_UNSUPPORTED");
 }
+
+TEST(UnboundNames, EntryFunctionsAreNotVisibleFromDependencyModules) {
+    std::string err;
+    std::vector<Module> list = resolveProgram(
+        {{"main.js", "function helper() { return 1; }\nrequire('./dep');\nhelper();\n"},
+         {"dep.js", "helper();\n"}},
+        "main.js");
+    CEmitter em;
+    std::string text;
+    err = stderrOf([&] { text = em.emitModules(list, false); });
+    const std::string dep = text.substr(0, text.find("JsOwned helper("));
+    EXPECT_NE(dep.find("    js_not_defined(\"helper\");\n"), std::string::npos) << dep;
+    EXPECT_NE(text.find("    helper().borrow();\n"), std::string::npos);
+    EXPECT_NE(err.find("Feature: undeclared name `helper`\n"), std::string::npos);
+}
