@@ -71,7 +71,7 @@ public:
     // ---- hybrid dispatcher (emit_dispatch.cpp) ----
     void emitHybridAotDispatch(const Module& entry, std::ostringstream& os);
 
-    // ---- statements (emit_stmt.cpp, emit_control.cpp, emit_decl.cpp) ----
+    // ---- statements (emit_stmt.cpp, emit_try.cpp, emit_switch.cpp, emit_for.cpp, emit_decl.cpp, var_hoisting.cpp) ----
     void emitStmt(const ASTNode& stmt, std::ostringstream& out, int level);
     void emitBlock(const ASTNode& body, std::ostringstream& out, int level);
     void emitFor(const ASTNode& forStmt, std::ostringstream& out, int level);
@@ -85,7 +85,8 @@ public:
     void collectHttpCreateServerHandlerIds(const ASTNode& node);
     void diagUnsupported(const std::string& feature, const std::string& detail);
 
-    // ---- expressions (emit_expr.cpp, emit_operators.cpp, emit_member.cpp, value_forms.cpp, naming.cpp) ----
+    // ---- expressions (emit_expr.cpp, emit_operators.cpp, emit_assign.cpp, emit_object.cpp, emit_member.cpp,
+    //      value_forms.cpp, naming.cpp) ----
     void emitExpr(const ASTNode& node, std::ostringstream& os);
     void emitValue(const ASTNode& node, std::ostringstream& os);
     void emitOwned(const ASTNode& node, std::ostringstream& os);
