@@ -163,3 +163,10 @@ TEST_F(Stmt, NestedFunctionDeclarationIsReportedAndStubbed) {
               "function body (not hoisted here) */\n    }\n");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Feature: nested FunctionDeclaration\n"), std::string::npos);
 }
+
+TEST_F(Stmt, DestructuringABareRequireReadsEachKeyFromTheModule) {
+    EXPECT_EQ(S("const { p, q: c } = require('fs');"),
+              "    JsOwned p = JsOwned::from_value(js_obj_get(js_node_require(JS_STR(\"fs\")), JS_STR(\"p\")));\n"
+              "    JsOwned c = JsOwned::from_value(js_obj_get(js_node_require(JS_STR(\"fs\")), JS_STR(\"q\")));\n");
+    EXPECT_TRUE(em.ownedLocals.count("c"));
+}
