@@ -140,6 +140,8 @@ public:
     std::map<const ASTNode*, std::string> feModulePaths;  // native -> path of the module it is written in
     std::map<std::string, int> compiledArity;             // C++ name of every compiled function -> parameters
     std::set<std::string> closureCaptured;                // enclosing locals reported as read by nested functions
+    std::map<const ASTNode*, std::string> sequencedUnits;  // call part -> local holding its value, while written
+    int sequencedCounter = 0;                              // locals named so far
 
 private:
     // translation unit pieces
@@ -216,6 +218,15 @@ private:
     std::string valueText(const ASTNode& node);
 
     // call pieces (emit_call*.cpp)
+    void emitCallShape(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,
+                       bool borrowResult);
+    void emitArgValue(const ASTNode& node, std::ostringstream& os);
+    void emitArgOwned(const ASTNode& node, std::ostringstream& os);
+    static std::vector<const ASTNode*> evaluationUnits(const ASTNode& callee, const std::vector<const ASTNode*>& args);
+    bool needsSequencing(const std::vector<const ASTNode*>& units) const;
+    void emitSequencedCall(const ASTNode& call, const std::vector<const ASTNode*>& args,
+                           const std::vector<const ASTNode*>& units, std::ostringstream& os, bool borrowResult);
+    bool callsCompiledFunction(const std::string& name, size_t argc) const;
     void emitCountedValues(const std::vector<const ASTNode*>& args, std::ostringstream& os);
     void emitValuePlaces(const std::vector<const ASTNode*>& args, size_t places, std::ostringstream& os);
     void emitValueOr(const std::vector<const ASTNode*>& args, size_t index, const char* fallback,

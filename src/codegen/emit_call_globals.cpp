@@ -28,7 +28,7 @@ bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector
         os << "jsc_quickjs_function_construct((int)" << n << ", (const JsValue[]){ ";
         for (size_t i = 0; i < n; ++i) {
             if (i) os << ", ";
-            emitValue(*args[i], os);
+            emitArgValue(*args[i], os);
         }
         os << " })";
     } else if (name == "setTimeout" || name == "setInterval") {

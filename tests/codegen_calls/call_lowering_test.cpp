@@ -202,3 +202,17 @@ TEST(UnboundNames, EntryFunctionsAreNotVisibleFromDependencyModules) {
     EXPECT_NE(text.find("    helper().borrow();\n"), std::string::npos);
     EXPECT_NE(err.find("Feature: undeclared name `helper`\n"), std::string::npos);
 }
+
+TEST_F(EntryCalls, PartsThatActAreEvaluatedLeftToRight) {
+    EXPECT_EQ(call("console.log(f(), g())"),
+              "([&]() -> JsValue { JsValue __jsc_a1 = JsOwned::from_value(js_call(f.borrow(), 0)).borrow(); "
+              "JsValue __jsc_a2 = JsOwned::from_value(js_call(g.borrow(), 0)).borrow(); "
+              "return js_console_log(2, __jsc_a1, __jsc_a2); }())");
+    EXPECT_EQ(call("add(f(), o.k)", 'A'),
+              "([&]() -> JsOwned { JsOwned __jsc_a3 = JsOwned::from_value(js_call(f.borrow(), 0)); "
+              "JsOwned __jsc_a4 = JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")); "
+              "return add(std::move(__jsc_a3), std::move(__jsc_a4)); }())");
+    // One part that acts and plain names: the order cannot be seen, the text stays plain.
+    EXPECT_EQ(call("console.log(f(), a)"),
+              "js_console_log(2, JsOwned::from_value(js_call(f.borrow(), 0)).borrow(), a.borrow())");
+}
