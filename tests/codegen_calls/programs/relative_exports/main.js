@@ -10,3 +10,7 @@ console.log(greet('node'));
 console.log(label, twice(21));
 console.log(typeof empty, Object.keys(empty).length);
 require('./empty');
+var props = require('./props');
+console.log(props.mode, Object.keys(props).join(','));
+var config = require('./config');
+console.log(config.name, config.level);
