@@ -77,7 +77,9 @@ TEST(CallPrograms, GenerateWithoutUnsupportedFeaturesAndCompileAgainstTheRuntime
         std::string text;
         const std::string err = stderrOf([&] { text = em.emitModules(list, false); });
         EXPECT_EQ(err, "");
-        if (haveRuntime) EXPECT_EQ(syntaxErrors(text, name), "");
+        if (haveRuntime) {
+            EXPECT_EQ(syntaxErrors(text, name), "");
+        }
     }
     if (!haveRuntime) GTEST_SKIP() << "runtime headers not present in " << runtimeInclude();
 }
