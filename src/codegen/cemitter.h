@@ -234,6 +234,7 @@ private:
     void emitMethodCallWithKey(const ASTNode& object, const std::string& keyText,
                                const std::vector<const ASTNode*>& args, std::ostringstream& os);
     void emitMemberCall(const ASTNode& callee, const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    static bool isGlobalFunctionName(const std::string& name);
     bool emitGlobalFunctionCall(const std::string& name, const std::vector<const ASTNode*>& args,
                                 std::ostringstream& os);
     void emitIdentifierCall(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,

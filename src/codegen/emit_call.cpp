@@ -8,8 +8,11 @@ void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool bo
     const ASTNode& callee = call.children[0];
     std::vector<const ASTNode*> args;
     for (size_t i = 1; i < call.children.size(); ++i) args.push_back(&call.children[i]);
+    // A callee nothing declares throws before its arguments run, so they are not evaluated first.
+    const bool unknownCallee = callee.type == "Identifier" && !isGlobalFunctionName(identName(callee)) &&
+                               !isBoundName(identName(callee));
     const std::vector<const ASTNode*> units = evaluationUnits(callee, args);
-    if (needsSequencing(units)) {
+    if (!unknownCallee && needsSequencing(units)) {
         emitSequencedCall(call, args, units, os, borrowResult);
         return;
     }

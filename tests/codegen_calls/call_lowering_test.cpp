@@ -163,7 +163,7 @@ TEST(RequireCalls, OutsideDeclarations) {
 }
 
 TEST(UnboundNames, ThrowAtRunTimeAndAreReportedOnce) {
-    ProgramEmitter p(Files{{"main.js", "function f() {}\nnope(1, g());\n"}});
+    ProgramEmitter p(Files{{"main.js", "function f() {}\nnope(f(), g());\n"}});
     p.enterEntry();
     std::string text;
     const std::string err = stderrOf([&] {
