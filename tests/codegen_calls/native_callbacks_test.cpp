@@ -161,3 +161,13 @@ TEST(ClosureCaptures, ReportedOncePerVariable) {
     EXPECT_EQ(err.find("closure over `q`"), std::string::npos);
     EXPECT_EQ(err.find("closure over `z`"), std::string::npos);
 }
+
+TEST(NativeCallbacks, RequireInsideADependencyNativeIsRelativeToThatModule) {
+    const std::string text = emitWhole(
+        {{"main.js", "var lib = require('./lib/lib');\nlib.run();\n"},
+         {"lib/lib.js", "module.exports.run = function () { return require('./sub').ping(); };\n"},
+         {"lib/sub.js", "module.exports.ping = function () { return 1; };\n"}});
+    EXPECT_NE(bodyOf(text, "__jsc_fe_2").find("js_jsc_cm0((mod_sub_init(), mod_sub_exports), JS_STR(\"ping\"))"),
+              std::string::npos)
+        << text;
+}
