@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -62,11 +63,35 @@ const char* const kGenericFields[] = {"body",  "declarations", "expression", "ar
                                       "alternate", "callee", "arguments", "left", "right",
                                       "init", "id", "params"};
 
+// How many parseNode calls are active on this thread: only the outermost one checks the depth.
+thread_local int activeReads = 0;
+
+struct ReadScope {
+    ReadScope() { ++activeReads; }
+    ~ReadScope() { --activeReads; }
+};
+
 }  // namespace
+
+bool nestedTooDeep(const nlohmann::json& j) {
+    std::vector<std::pair<const nlohmann::json*, std::size_t>> pending{{&j, 1}};
+    while (!pending.empty()) {
+        auto [value, depth] = pending.back();
+        pending.pop_back();
+        if (!value->is_structured()) continue;
+        if (depth > kMaxSyntaxTreeDepth) return true;
+        for (const auto& child : *value) pending.emplace_back(&child, depth + 1);
+    }
+    return false;
+}
 
 ASTNode Parser::parseNode(const nlohmann::json& j) {
     if (!j.is_object())
         throw std::runtime_error(std::string("Parser::parseNode: expected JSON object, got ") + j.type_name());
+    if (activeReads == 0 && nestedTooDeep(j))
+        throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
+                                 std::to_string(kMaxSyntaxTreeDepth) + " levels");
+    ReadScope scope;
     ASTNode node;
     node.json = j;
     auto t = j.find("type");

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@ public:
     nlohmann::json json;
     std::vector<ASTNode> children;
 };
+
+// Deepest nesting of JSON objects and arrays the tree reader accepts. Every node keeps a deep
+// copy of its JSON, so the cost grows with the square of the depth; deeper input is refused
+// before anything is copied.
+constexpr std::size_t kMaxSyntaxTreeDepth = 1000;
+
+// True when j holds objects or arrays nested more than kMaxSyntaxTreeDepth levels deep.
+// Walks without recursion, so any depth is safe to test.
+bool nestedTooDeep(const nlohmann::json& j);
 
 // Builds ASTNode trees from ESTree JSON.
 class Parser {

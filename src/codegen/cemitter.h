@@ -1,0 +1,192 @@
+#pragma once
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frontend/ast.h"
+#include "frontend/module.h"
+
+// A scope entry that a hoisted nested function shadows while its outer function is written.
+struct SymSave {
+    std::string name;
+    bool hadPrevious = false;
+    std::string previous;
+};
+
+// One entry-module function that the runtime may call by name.
+struct FnInfo {
+    std::string name;
+    int arity = 0;
+};
+
+// Lowers the ordered module list into one C++ translation unit against the runtime library.
+// One object serves one compile; emitModules resets everything it uses.
+class CEmitter {
+public:
+    std::map<std::string, std::string> scope;
+    std::map<std::string, std::string> bareRequireAliases;
+    std::set<std::string> bareRequireDestructured;
+    const std::vector<Module>* modules = nullptr;
+    std::string currentModulePath;
+    std::set<std::string> ownedLocals;
+    std::set<std::string> entryStatics;
+    bool hybrid = false;
+    bool needQuickJs = false;
+    bool needUv = false;
+    bool needNodeIo = false;
+    bool needWebview = false;
+    std::set<std::string> httpHandlerIds;
+    int feCount = 0;
+    std::map<const ASTNode*, int> feUids;
+    std::vector<const ASTNode*> pendingFe;
+    int inFeNative = 0;
+    std::set<std::string> diagSeen;
+
+    CEmitter() = default;
+    ~CEmitter() = default;
+
+    // ---- translation unit (cemitter.cpp) ----
+    std::string emitModules(const std::vector<Module>& modules, bool hybrid);
+    void clearModuleScopes();
+    void emitJscGlobalsBootstrap(std::ostringstream& os, int level);
+    void emitJscGlobalsEpilogue(std::ostringstream& os, int level) const;
+
+    // ---- modules and functions (emit_module.cpp, emit_function.cpp) ----
+    void emitDepModule(const Module& module, std::ostringstream& os);
+    void emitFunction(const ASTNode& node, std::ostringstream& os, int level, const std::string& prefix);
+    static void extractFunctionSignature(const ASTNode& fn, std::string* name, std::vector<std::string>* params,
+                                         const ASTNode** body);
+
+    // ---- hybrid dispatcher (emit_dispatch.cpp) ----
+    void emitHybridAotDispatch(const Module& entry, std::ostringstream& os);
+
+    // ---- statements (emit_stmt.cpp, emit_control.cpp, emit_decl.cpp) ----
+    void emitStmt(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitBlock(const ASTNode& body, std::ostringstream& out, int level);
+    void emitFor(const ASTNode& forStmt, std::ostringstream& out, int level);
+    void emitVarDecl(const ASTNode& declarator, std::ostringstream& out, int level, bool declare, bool terminate);
+    void emitModuleVarInit(const ASTNode& declarator, std::ostringstream& out);
+
+    // ---- pre-scans and diagnostics (prescan.cpp, diagnostics.cpp) ----
+    void warnAsyncSubtree(const ASTNode& node, const std::string& path);
+    void scanLoweringSubtree(const ASTNode& node);
+    void collectBareRequireRuntimeFlags(const ASTNode& program);
+    void collectHttpCreateServerHandlerIds(const ASTNode& node);
+    void diagUnsupported(const std::string& feature, const std::string& detail);
+
+    // ---- expressions (emit_expr.cpp, emit_operators.cpp, emit_member.cpp, value_forms.cpp, naming.cpp) ----
+    void emitExpr(const ASTNode& node, std::ostringstream& os);
+    void emitValue(const ASTNode& node, std::ostringstream& os);
+    void emitOwned(const ASTNode& node, std::ostringstream& os);
+    void emitCallArg(const ASTNode& node, std::ostringstream& os);
+    bool producesOwnedValue(const ASTNode& node) const;
+    bool nodeReturnsJsOwned(const ASTNode& node) const;
+    void emitBinary(const ASTNode& node, std::ostringstream& os);
+    void emitUnary(const ASTNode& node, std::ostringstream& os);
+    void emitUpdate(const ASTNode& node, std::ostringstream& os);
+    void emitAssignment(const ASTNode& node, std::ostringstream& os);
+    void emitObjectExpr(const ASTNode& node, std::ostringstream& os);
+    void emitMemberExpr(const ASTNode& node, std::ostringstream& os);
+    std::string resolve(const std::string& name) const;
+    static std::string escapeString(const std::string& s);
+    static std::string identName(const ASTNode& node);
+
+    // ---- require lowering (emit_require*.cpp) ----
+    void resolveRequireDecl(const ASTNode& decl, const std::string& fromPath);
+    void emitBareRequireExpr(const std::string& spec, std::ostringstream& os);
+    const Module* findModule(const std::string& path) const;
+    // The module a relative specifier written in the module being emitted names, or null.
+    const Module* findRequiredModule(const std::string& spec) const;
+    static bool isRequireCall(const ASTNode& node);
+    static std::string requireArg(const ASTNode& call);
+    static bool isRelativeRequire(const std::string& spec);
+    static bool isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName);
+    static bool isModuleExportsDotProp(const ASTNode& node);
+
+    // ---- calls (emit_call*.cpp) ----
+    void emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult);
+    void emitJscMemberCall(const ASTNode& object, const std::string& method, const std::vector<const ASTNode*>& args,
+                           std::ostringstream& os);
+    void emitBuiltinMethodCall(const std::string& module, const std::string& method,
+                               const std::vector<const ASTNode*>& args, std::ostringstream& os);
+
+    // ---- native callbacks (emit_native_callbacks*.cpp) ----
+    void scanFeUidsSubtree(const ASTNode& node);
+    std::string queueFeNative(const ASTNode& node);
+    void emitNativeFeFunction(const ASTNode& fn, const std::string& name, std::ostringstream& out);
+    void emitPendingFeBodies(std::ostringstream& out);
+    void emitPendingHttpThunkDecls(std::ostringstream& out);
+    void emitPendingHttpThunkBodies(std::ostringstream& out);
+
+private:
+    // translation unit pieces
+    void emitFeatureDefines(std::ostringstream& os) const;
+    void emitIncludes(std::ostringstream& os) const;
+    void emitFePrototypes(std::ostringstream& os) const;
+    void emitGlobalStatics(std::ostringstream& os) const;
+    void runPreScans(const std::vector<Module>& list);
+    void prepareEntry(const Module& entry);
+    std::set<std::string> emitEntryStatics(const Module& entry, std::ostringstream& os);
+    void emitEntryFunctions(const Module& entry, std::ostringstream& os);
+    void emitMain(const Module& entry, const std::set<std::string>& statics, std::ostringstream& os);
+
+    // dependency-module pieces
+    std::vector<std::string> bindDepModuleNames(const Module& module);
+    void emitDepModuleStatics(const Module& module, const std::vector<std::string>& cxxNames, std::ostringstream& os);
+    void emitDepModuleInit(const Module& module, std::ostringstream& os);
+    void emitModuleExportsAssign(const Module& module, const ASTNode& assign, std::ostringstream& os);
+    void emitModuleDestructuredInit(const ASTNode& declarator, std::ostringstream& out);
+
+    // function pieces
+    void emitFunctionPrototypes(const ASTNode& program, const std::string& prefix, std::ostringstream& os) const;
+    void collectPrototypes(const ASTNode& fn, const std::string& prefix, std::vector<std::string>& out) const;
+    std::vector<std::string> cxxParamNames(const std::vector<std::string>& params, const std::string& fnName);
+
+    // statement rows
+    void emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitIf(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitWhile(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitDoWhile(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitReturn(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitThrow(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitTry(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitCatch(const ASTNode& clause, std::ostringstream& out, int level);
+    void emitSwitch(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitSwitchChain(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitSwitchIndexed(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitBreak(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitContinue(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitNestedFunctionDecl(std::ostringstream& out, int level);
+    void emitUnsupportedStmt(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitStatementsScoped(const std::vector<const ASTNode*>& stmts, std::ostringstream& out, int level);
+    void emitForInit(const ASTNode& init, std::ostringstream& out);
+    void emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::ostringstream& out, int level,
+                        bool terminate);
+    void emitRelativeRequireDecl(const std::string& name, const std::string& spec, std::ostringstream& out,
+                                 int level, bool terminate);
+
+    // expression rows
+    void emitLiteral(const ASTNode& node, std::ostringstream& os);
+    void emitIdentifier(const ASTNode& node, std::ostringstream& os);
+    void emitLogical(const ASTNode& node, std::ostringstream& os);
+    void emitNew(const ASTNode& node, std::ostringstream& os);
+    void emitConditional(const ASTNode& node, std::ostringstream& os);
+    void emitSequence(const ASTNode& node, std::ostringstream& os);
+    void emitThis(std::ostringstream& os);
+    void emitUnsupportedExpr(const ASTNode& node, std::ostringstream& os);
+    void emitInt32Op(const std::string& op, const ASTNode& left, const ASTNode& right, std::ostringstream& os);
+    void emitInt32OpOnText(const std::string& op, const std::string& left, const std::string& right,
+                           std::ostringstream& os);
+    void emitVoid(const ASTNode& arg, std::ostringstream& os);
+    void emitDelete(const ASTNode& arg, std::ostringstream& os);
+    void emitMemberKey(const ASTNode& member, std::ostringstream& os);
+    void emitMemberAssign(const ASTNode& target, const std::string& op, const ASTNode& value, std::ostringstream& os);
+    void emitMemberUpdate(const ASTNode& node, const ASTNode& target, std::ostringstream& os);
+    void emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
+                           std::ostringstream& os);
+    void emitModuleExportsRead(std::ostringstream& os) const;
+    bool isOwnedName(const std::string& name) const;
+    std::string valueText(const ASTNode& node);
+};

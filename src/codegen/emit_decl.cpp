@@ -1,0 +1,169 @@
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+namespace {
+
+// The key a destructuring property reads: an identifier's name or a string literal's value.
+std::string patternKey(const ASTNode& prop) {
+    const ASTNode& key = prop.children[0];
+    auto v = key.json.find("value");
+    if (key.type == "Literal" && v != key.json.end() && v->is_string()) return v->get<std::string>();
+    return CEmitter::identName(key);
+}
+
+std::string patternLocal(const ASTNode& prop) {
+    return CEmitter::identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]);
+}
+
+}  // namespace
+
+void CEmitter::emitVarDecl(const ASTNode& declarator, std::ostringstream& out, int level, bool declare,
+                           bool terminate) {
+    if (declarator.type != "VariableDeclarator" || declarator.children.empty()) return;
+    const ASTNode& binding = declarator.children[0];
+    const ASTNode* init = declarator.children.size() > 1 ? &declarator.children[1] : nullptr;
+    if (binding.type == "ObjectPattern") {
+        emitVarPattern(binding, init, out, level, terminate);
+        return;
+    }
+    const std::string ind = indentOf(level);
+    if (binding.type != "Identifier") {
+        diagUnsupported(binding.type, "Declaration pattern is not supported; it binds nothing.");
+        out << ind << "/* unsupported declaration: " << binding.type << " */" << (terminate ? "\n" : "");
+        return;
+    }
+    const std::string name = identName(binding);
+    const std::string T = terminate ? ";\n" : "";
+    const std::string head = ind + (declare && !ownedLocals.count(name) ? "JsOwned " : "");
+    if (!init || !isRequireCall(*init)) {
+        out << head << name << " = ";
+        if (init)
+            emitOwned(*init, out);
+        else
+            out << "js_undefined()";
+        out << T;
+        ownedLocals.insert(name);
+        return;
+    }
+    const std::string spec = requireArg(*init);
+    if (!isRelativeRequire(spec)) {
+        out << head << name << " = JsOwned::from_borrowed(";
+        emitBareRequireExpr(spec, out);
+        out << ")" << T;
+        ownedLocals.insert(name);
+        return;
+    }
+    emitRelativeRequireDecl(name, spec, out, level, terminate);
+}
+
+void CEmitter::emitRelativeRequireDecl(const std::string& name, const std::string& spec, std::ostringstream& out,
+                                       int level, bool terminate) {
+    const std::string ind = indentOf(level);
+    const Module* m = findRequiredModule(spec);
+    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(spec) << " */\n";
+    const std::string bound = resolve(name);
+    if (bound != name && m && m->nativeFunctions.count(bound)) {
+        out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
+        return;
+    }
+    out << ind << (ownedLocals.count(name) ? "" : "JsOwned ") << name << " = JsOwned::from_borrowed("
+        << (m ? m->id + "_exports" : std::string("JS_UNDEFINED()")) << ")" << (terminate ? ";\n" : "");
+    ownedLocals.insert(name);
+}
+
+void CEmitter::emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::ostringstream& out, int level,
+                              bool terminate) {
+    const std::string ind = indentOf(level);
+    const std::string T = terminate ? ";\n" : "";
+    std::vector<const ASTNode*> props;
+    for (const ASTNode& prop : pattern.children)
+        if (!prop.children.empty()) props.push_back(&prop);
+    auto head = [&](const std::string& local) { return ind + (ownedLocals.count(local) ? "" : "JsOwned "); };
+    if (!init || !isRequireCall(*init)) {
+        // The source object is evaluated once and each property read from it.
+        std::string source;
+        if (init && !props.empty()) {
+            source = "__ds_" + patternLocal(*props[0]);
+            out << ind << "JsOwned " << source << " = JsOwned::from_value(";
+            emitOwned(*init, out);
+            out << ")" << T;
+        }
+        for (const ASTNode* prop : props) {
+            const std::string local = patternLocal(*prop);
+            out << head(local) << local << " = JsOwned::from_value(";
+            if (source.empty())
+                out << "JS_UNDEFINED()";
+            else
+                out << "js_obj_get_q(" << source << ".borrow(), \"" << escapeString(patternKey(*prop)) << "\")";
+            out << ")" << T;
+            ownedLocals.insert(local);
+        }
+        return;
+    }
+    const std::string spec = requireArg(*init);
+    if (!isRelativeRequire(spec)) {
+        for (const ASTNode* prop : props) {
+            const std::string local = patternLocal(*prop);
+            out << head(local) << local << " = JsOwned::from_value(js_obj_get(";
+            emitBareRequireExpr(spec, out);
+            out << ", JS_STR(\"" << escapeString(patternKey(*prop)) << "\")))" << T;
+            ownedLocals.insert(local);
+        }
+        return;
+    }
+    const Module* m = findRequiredModule(spec);
+    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(spec) << " */\n";
+    out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
+}
+
+void CEmitter::emitModuleVarInit(const ASTNode& declarator, std::ostringstream& out) {
+    if (declarator.type != "VariableDeclarator" || declarator.children.empty()) return;
+    if (declarator.children[0].type == "ObjectPattern") {
+        emitModuleDestructuredInit(declarator, out);
+        return;
+    }
+    if (declarator.children[0].type != "Identifier") return;
+    const std::string name = identName(declarator.children[0]);
+    const std::string c = resolve(name);
+    const ASTNode* init = declarator.children.size() > 1 ? &declarator.children[1] : nullptr;
+    if (!init || !isRequireCall(*init)) {
+        out << "    " << c << " = ";
+        if (init)
+            emitExpr(*init, out);
+        else
+            out << "JS_UNDEFINED()";
+        out << ";\n";
+        return;
+    }
+    const std::string spec = requireArg(*init);
+    if (!isRelativeRequire(spec)) {
+        out << "    " << c << " = ";
+        emitBareRequireExpr(spec, out);
+        out << ";\n";
+        return;
+    }
+    const Module* m = findRequiredModule(spec);
+    if (m) out << "    " << m->id << "_init();\n";
+    out << "    /* " << name << " = require('" << escapeString(spec) << "') resolved */\n";
+    // A name not bound to one of the module's compiled functions is this module's static: give it the exports.
+    if (c != name && !(m && m->nativeFunctions.count(c)))
+        out << "    " << c << " = " << (m ? m->id + "_exports" : std::string("JS_UNDEFINED()")) << ";\n";
+}
+
+// const { a, b: c } = require(...) at a dependency module's top level.
+void CEmitter::emitModuleDestructuredInit(const ASTNode& declarator, std::ostringstream& out) {
+    if (declarator.children.size() < 2 || !isRequireCall(declarator.children[1])) return;
+    const std::string spec = requireArg(declarator.children[1]);
+    if (isRelativeRequire(spec)) {
+        const Module* m = findRequiredModule(spec);
+        if (m) out << "    " << m->id << "_init();\n";
+        out << "    /* require('" << escapeString(spec) << "') resolved at compile time */\n";
+        return;
+    }
+    for (const ASTNode& prop : declarator.children[0].children) {
+        if (prop.children.empty()) continue;
+        out << "    " << patternLocal(prop) << " = JsOwned::from_value(js_obj_get(";
+        emitBareRequireExpr(spec, out);
+        out << ", JS_STR(\"" << escapeString(patternKey(prop)) << "\")));\n";
+    }
+}

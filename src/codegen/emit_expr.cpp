@@ -1,0 +1,170 @@
+#include <cctype>
+
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+namespace {
+
+bool allOf(const std::string& s, size_t from, int (*pred)(int)) {
+    if (from >= s.size()) return false;
+    for (size_t i = from; i < s.size(); ++i)
+        if (!pred(static_cast<unsigned char>(s[i]))) return false;
+    return true;
+}
+
+int isOctalDigit(int c) { return c >= '0' && c <= '7'; }
+
+// A decimal spelling that means the same number in C++: digits, an optional fraction, an optional exponent.
+bool isPlainDecimal(const std::string& s) {
+    size_t i = 0, digits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        if (!allOf(s, i, [](int c) { return std::isdigit(c); })) return false;
+        return true;
+    }
+    if (i != s.size()) return false;
+    // A leading zero followed by digits is octal in C++: only keep it when JavaScript reads it as octal too.
+    if (s.size() > 1 && s[0] == '0' && std::isdigit(static_cast<unsigned char>(s[1])))
+        return allOf(s, 1, isOctalDigit);
+    return true;
+}
+
+// The C++ spelling of a numeric literal: the source spelling when C++ reads it alike, else the value.
+std::string numberText(const ASTNode& node) {
+    const nlohmann::json& value = node.json["value"];
+    auto raw = node.json.find("raw");
+    if (raw != node.json.end() && raw->is_string()) {
+        const std::string r = raw->get<std::string>();
+        bool hex = r.size() > 2 && r[0] == '0' && (r[1] == 'x' || r[1] == 'X') &&
+                   allOf(r, 2, [](int c) { return std::isxdigit(c); });
+        if (hex || isPlainDecimal(r)) return r;
+    }
+    return value.dump();
+}
+
+}  // namespace
+
+void CEmitter::emitExpr(const ASTNode& node, std::ostringstream& os) {
+    const std::string& t = node.type;
+    if (t == "Literal") emitLiteral(node, os);
+    else if (t == "Identifier") emitIdentifier(node, os);
+    else if (t == "BinaryExpression") emitBinary(node, os);
+    else if (t == "LogicalExpression") emitLogical(node, os);
+    else if (t == "AssignmentExpression") emitAssignment(node, os);
+    else if (t == "UnaryExpression") emitUnary(node, os);
+    else if (t == "UpdateExpression") emitUpdate(node, os);
+    else if (t == "CallExpression") emitCallImpl(node, os, true);
+    else if (t == "NewExpression") emitNew(node, os);
+    else if (t == "MemberExpression") emitMemberExpr(node, os);
+    else if (t == "ObjectExpression") emitObjectExpr(node, os);
+    else if (t == "FunctionExpression") os << "js_native_fn(" << queueFeNative(node) << ")";
+    else if (t == "ConditionalExpression") emitConditional(node, os);
+    else if (t == "SequenceExpression") emitSequence(node, os);
+    else if (t == "ThisExpression") emitThis(os);
+    else emitUnsupportedExpr(node, os);
+}
+
+void CEmitter::emitLiteral(const ASTNode& node, std::ostringstream& os) {
+    if (jsonHas(node, "bigint")) {
+        diagUnsupported("BigInt literal", "Expression lowers to JS_UNDEFINED() stub.");
+        os << "JS_UNDEFINED() /* unsupported: BigInt literal */";
+        return;
+    }
+    auto it = node.json.find("value");
+    if (it == node.json.end()) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const nlohmann::json& v = *it;
+    if (v.is_null()) os << "JS_NULL()";
+    else if (v.is_boolean()) os << (v.get<bool>() ? "JS_BOOL(1)" : "JS_BOOL(0)");
+    else if (v.is_number()) os << "JS_NUM(" << numberText(node) << ")";
+    else if (v.is_string()) os << "JS_STR(\"" << escapeString(v.get<std::string>()) << "\")";
+    else os << "JS_UNDEFINED()";
+}
+
+void CEmitter::emitIdentifier(const ASTNode& node, std::ostringstream& os) {
+    const std::string name = identName(node);
+    if (isOwnedName(name))
+        os << name << ".borrow()";
+    else
+        os << resolve(name);
+}
+
+void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.size() < 2) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const std::string op = jsonStringOr(node, "operator", "&&");
+    os << (op == "&&" ? "js_and(" : "js_or(");
+    emitValue(node.children[0], os);
+    os << ", ";
+    emitValue(node.children[1], os);
+    os << ")";
+}
+
+void CEmitter::emitNew(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.empty()) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const size_t argc = node.children.size() - 1;
+    if (identName(node.children[0]) == "Function" && argc >= 1) {
+        needQuickJs = true;
+        const size_t n = argc < 24 ? argc : 24;
+        os << "jsc_quickjs_function_construct((int)" << n << ", (const JsValue[]) { ";
+        for (size_t i = 1; i <= n; ++i) {
+            if (i > 1) os << ", ";
+            emitValue(node.children[i], os);
+        }
+        os << " })";
+        return;
+    }
+    diagUnsupported("new expression", "Constructor call is not supported outside new Function(...).");
+    os << "JS_UNDEFINED() /* unsupported new */";
+}
+
+void CEmitter::emitConditional(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.size() < 3) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    os << "(js_truthy(";
+    emitValue(node.children[0], os);
+    os << ") ? ";
+    emitExpr(node.children[1], os);
+    os << " : ";
+    emitExpr(node.children[2], os);
+    os << ")";
+}
+
+void CEmitter::emitSequence(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.empty()) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    os << "(";
+    for (size_t i = 0; i < node.children.size(); ++i) {
+        if (i) os << ", ";
+        emitExpr(node.children[i], os);
+    }
+    os << ")";
+}
+
+void CEmitter::emitThis(std::ostringstream& os) {
+    diagUnsupported("this expression", "'this' currently lowers to JS_UNDEFINED() in AOT.");
+    os << "JS_UNDEFINED() /* this */";
+}
+
+void CEmitter::emitUnsupportedExpr(const ASTNode& node, std::ostringstream& os) {
+    diagUnsupported(node.type, "Expression lowers to JS_UNDEFINED() stub.");
+    os << "JS_UNDEFINED() /* unsupported: " << node.type << " */";
+}

@@ -1,0 +1,69 @@
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.size() < 2) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const ASTNode& object = node.children[0];
+    const ASTNode& property = node.children[1];
+    const std::string propName = identName(property);
+    if (jsonTrue(node, "computed")) {
+        os << "js_obj_get(";
+        emitValue(object, os);
+        os << ", ";
+        emitValue(property, os);
+        os << ")";
+        return;
+    }
+    auto aliasOf = [this](const std::string& name) {
+        auto it = bareRequireAliases.find(name);
+        return it == bareRequireAliases.end() ? std::string() : it->second;
+    };
+    if (object.type == "MemberExpression" && object.children.size() >= 2 && propName != "<anon>" &&
+        !propName.empty() && identName(object.children[1]) == "env") {
+        const std::string inner = identName(object.children[0]);
+        if (inner == "process" || aliasOf(inner) == "process") {
+            os << "js_process_env_get(JS_STR(\"" << escapeString(propName) << "\"))";
+            return;
+        }
+    }
+    const std::string objName = identName(object);
+    std::string module = aliasOf(objName);
+    if (module.empty() && objName == "process") module = "process";
+    if (module == "process" && propName == "argv") {
+        os << "js_process_get_argv()";
+        return;
+    }
+    if (module == "process" && propName == "cwd") {
+        os << "js_process_cwd()";
+        return;
+    }
+    if (module.empty() && object.type == "Identifier" && objName == "module") {
+        if (propName == "exports")
+            emitModuleExportsRead(os);
+        else
+            os << "JS_UNDEFINED()";
+        return;
+    }
+    os << "js_obj_get_q(";
+    emitValue(object, os);
+    os << ", \"" << escapeString(propName) << "\")";
+}
+
+// module.exports read as a value: the exports static of the dependency module being emitted.
+void CEmitter::emitModuleExportsRead(std::ostringstream& os) const {
+    const Module* m = findModule(currentModulePath);
+    if (m && modules && m != &modules->back())
+        os << m->id << "_exports";
+    else
+        os << "JS_UNDEFINED()";
+}
+
+void CEmitter::emitMemberKey(const ASTNode& member, std::ostringstream& os) {
+    if (jsonTrue(member, "computed"))
+        emitValue(member.children[1], os);
+    else
+        os << "JS_STR(\"" << escapeString(identName(member.children[1])) << "\")";
+}

@@ -1,0 +1,29 @@
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+void CEmitter::emitObjectExpr(const ASTNode& node, std::ostringstream& os) {
+    os << "([&](){ JsValue __obj = js_obj_new(); ";
+    for (const ASTNode& prop : node.children) {
+        if (prop.type != "Property" || prop.children.size() < 2) continue;
+        const ASTNode& key = prop.children[0];
+        if (jsonTrue(prop, "computed")) {
+            os << "js_obj_set_computed(&__obj, ";
+            emitValue(key, os);
+        } else {
+            os << "js_obj_set(&__obj, ";
+            auto v = key.json.find("value");
+            if (key.type == "Identifier")
+                os << "\"" << escapeString(identName(key)) << "\"";
+            else if (key.type == "Literal" && v != key.json.end() && v->is_string())
+                os << "\"" << escapeString(v->get<std::string>()) << "\"";
+            else if (key.type == "Literal" && v != key.json.end() && v->is_number())
+                os << "\"" << v->dump() << "\"";
+            else
+                os << "\"\"";
+        }
+        os << ", ";
+        emitOwned(prop.children[1], os);
+        os << "); ";
+    }
+    os << "return __obj; })()";
+}

@@ -1,0 +1,150 @@
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+namespace {
+
+struct OpRow {
+    const char* op;
+    const char* fn;
+};
+
+const OpRow opmap[] = {
+    {"+", "js_add"}, {"-", "js_sub"}, {"*", "js_mul"}, {"/", "js_div"},  {"%", "js_mod"},
+    {"**", "js_pow"}, {"==", "js_eq"}, {"!=", "js_neq"}, {"===", "js_eq"}, {"!==", "js_neq"},
+    {"<", "js_lt"},  {"<=", "js_lte"}, {">", "js_gt"},  {">=", "js_gte"}, {"", ""},
+};
+
+const char* lookupOp(const std::string& op) {
+    for (const OpRow* row = opmap; *row->op; ++row)
+        if (op == row->op) return row->fn;
+    return nullptr;
+}
+
+}  // namespace
+
+void CEmitter::emitBinary(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.size() < 2) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const std::string op = jsonStringOr(node, "operator", "+");
+    const char* fn = lookupOp(op);
+    if (!fn && op == "in") fn = "js_in";
+    if (!fn && op == "instanceof") fn = "js_instanceof";
+    if (!fn) {
+        emitInt32Op(op, node.children[0], node.children[1], os);
+        return;
+    }
+    os << fn << "(";
+    emitValue(node.children[0], os);
+    os << ", ";
+    emitValue(node.children[1], os);
+    os << ")";
+}
+
+void CEmitter::emitInt32Op(const std::string& op, const ASTNode& left, const ASTNode& right,
+                           std::ostringstream& os) {
+    const std::string l = valueText(left);
+    emitInt32OpOnText(op, l, valueText(right), os);
+}
+
+// JavaScript's bitwise and shift operators work on 32-bit integers; shift counts are taken modulo 32.
+void CEmitter::emitInt32OpOnText(const std::string& op, const std::string& left, const std::string& right,
+                                 std::ostringstream& os) {
+    const std::string count = "(js_to_uint32(" + right + ") & 31)";
+    if (op == "<<")
+        os << "JS_NUM((double)(int32_t)(js_to_uint32(" << left << ") << " << count << "))";
+    else if (op == ">>")
+        os << "JS_NUM((double)(js_to_int32(" << left << ") >> " << count << "))";
+    else if (op == ">>>")
+        os << "JS_NUM((double)(js_to_uint32(" << left << ") >> " << count << "))";
+    else
+        os << "JS_NUM((double)(js_to_int32(" << left << ") " << op << " js_to_int32(" << right << ")))";
+}
+
+void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.empty()) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const std::string op = jsonStringOr(node, "operator", "!");
+    const ASTNode& arg = node.children[0];
+    if (op == "!" || op == "-" || op == "typeof") {
+        os << (op == "!" ? "js_not(" : op == "-" ? "js_neg(" : "js_typeof(");
+        emitValue(arg, os);
+        os << ")";
+    } else if (op == "~") {
+        os << "JS_NUM((double)(~js_to_int32(";
+        emitValue(arg, os);
+        os << ")))";
+    } else if (op == "void") {
+        emitVoid(arg, os);
+    } else if (op == "delete") {
+        emitDelete(arg, os);
+    } else {
+        os << op;
+        emitExpr(arg, os);
+    }
+}
+
+void CEmitter::emitVoid(const ASTNode& arg, std::ostringstream& os) {
+    os << "((void)";
+    emitValue(arg, os);
+    os << ", JS_UNDEFINED())";
+}
+
+void CEmitter::emitDelete(const ASTNode& arg, std::ostringstream& os) {
+    if (arg.type == "MemberExpression" && arg.children.size() >= 2) {
+        os << "js_delete(";
+        emitValue(arg.children[0], os);
+        os << ", ";
+        emitMemberKey(arg, os);
+        os << ")";
+    } else if (arg.type == "Identifier") {
+        os << "JS_BOOL(0)";
+    } else {
+        os << "((void)";
+        emitValue(arg, os);
+        os << ", JS_BOOL(1))";
+    }
+}
+
+void CEmitter::emitUpdate(const ASTNode& node, std::ostringstream& os) {
+    if (node.children.empty()) {
+        os << "JS_UNDEFINED()";
+        return;
+    }
+    const ASTNode& arg = node.children[0];
+    if (arg.type == "MemberExpression" && arg.children.size() >= 2) {
+        emitMemberUpdate(node, arg, os);
+        return;
+    }
+    const std::string op = jsonStringOr(node, "operator", "++");
+    auto prefix = node.json.find("prefix");
+    const bool pre = prefix == node.json.end() || !prefix->is_boolean() || prefix->get<bool>();
+    os << (op == "++" ? (pre ? "js_preinc(" : "js_postinc(") : (pre ? "js_predec(" : "js_postdec("));
+    if (arg.type == "Identifier") {
+        const std::string name = identName(arg);
+        if (isOwnedName(name))
+            os << name << ".ptr()";
+        else
+            os << "&" << resolve(name);
+    } else {
+        emitExpr(arg, os);
+    }
+    os << ")";
+}
+
+// obj.k++ and obj[k]-- read the property, step it and store it back.
+void CEmitter::emitMemberUpdate(const ASTNode& node, const ASTNode& target, std::ostringstream& os) {
+    const std::string op = jsonStringOr(node, "operator", "++");
+    auto prefix = node.json.find("prefix");
+    const bool pre = prefix == node.json.end() || !prefix->is_boolean() || prefix->get<bool>();
+    os << "([&](){ JsValue __o = ";
+    emitValue(target.children[0], os);
+    os << "; JsValue __k = ";
+    emitMemberKey(target, os);
+    os << "; JsValue __cur = js_obj_get(__o, __k); JsValue __r = "
+       << (op == "++" ? (pre ? "js_preinc" : "js_postinc") : (pre ? "js_predec" : "js_postdec"))
+       << "(&__cur); js_obj_set_computed(&__o, __k, js_clone_value(__cur)); return __r; })()";
+}

@@ -1,0 +1,165 @@
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
+    const std::string& t = stmt.type;
+    if (t == "ExpressionStatement" && !stmt.children.empty() &&
+        stmt.children[0].type == "AssignmentExpression" && !stmt.children[0].children.empty() &&
+        (isModuleExprProp(stmt.children[0].children[0], "module", "exports") ||
+         isModuleExportsDotProp(stmt.children[0].children[0]))) {
+        out << indentOf(level) << "/* module.exports \xE2\x80\x94 handled by compiler */\n";
+    } else if (t == "VariableDeclaration") {
+        for (const ASTNode& decl : stmt.children) emitVarDecl(decl, out, level, true, true);
+    } else if (t == "ExpressionStatement") {
+        emitExpressionStmt(stmt, out, level);
+    } else if (t == "IfStatement") {
+        emitIf(stmt, out, level);
+    } else if (t == "WhileStatement") {
+        emitWhile(stmt, out, level);
+    } else if (t == "DoWhileStatement") {
+        emitDoWhile(stmt, out, level);
+    } else if (t == "ForStatement") {
+        emitFor(stmt, out, level);
+    } else if (t == "ReturnStatement") {
+        emitReturn(stmt, out, level);
+    } else if (t == "ThrowStatement") {
+        emitThrow(stmt, out, level);
+    } else if (t == "TryStatement") {
+        emitTry(stmt, out, level);
+    } else if (t == "SwitchStatement") {
+        emitSwitch(stmt, out, level);
+    } else if (t == "BreakStatement") {
+        emitBreak(stmt, out, level);
+    } else if (t == "ContinueStatement") {
+        emitContinue(stmt, out, level);
+    } else if (t == "EmptyStatement") {
+        return;
+    } else if (t == "FunctionDeclaration") {
+        emitNestedFunctionDecl(out, level);
+    } else if (t == "BlockStatement") {
+        for (const ASTNode& child : stmt.children) emitStmt(child, out, level);
+    } else {
+        emitUnsupportedStmt(stmt, out, level);
+    }
+}
+
+void CEmitter::emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (stmt.children.empty()) return;
+    const ASTNode& x = stmt.children[0];
+    out << indentOf(level);
+    if (producesOwnedValue(x)) {
+        out << "{ JsValue __v = ";
+        emitExpr(x, out);
+        out << "; js_dispose_value(&__v); }\n";
+    } else {
+        emitExpr(x, out);
+        out << ";\n";
+    }
+}
+
+void CEmitter::emitIf(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (stmt.children.size() < 2) return;
+    out << indentOf(level) << "if (js_truthy(";
+    emitValue(stmt.children[0], out);
+    out << ")) ";
+    emitBlock(stmt.children[1], out, level);
+    if (stmt.children.size() >= 3) {
+        out << indentOf(level) << "else ";
+        emitBlock(stmt.children[2], out, level);
+    }
+}
+
+void CEmitter::emitWhile(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (stmt.children.size() < 2) return;
+    out << indentOf(level) << "while (js_truthy(";
+    emitValue(stmt.children[0], out);
+    out << ")) ";
+    emitBlock(stmt.children[1], out, level);
+}
+
+void CEmitter::emitDoWhile(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (stmt.children.size() < 2) return;
+    out << indentOf(level) << "do ";
+    emitBlock(stmt.children[0], out, level);
+    out << indentOf(level) << "while (js_truthy(";
+    emitValue(stmt.children[1], out);
+    out << "));\n";
+}
+
+void CEmitter::emitReturn(const ASTNode& stmt, std::ostringstream& out, int level) {
+    out << indentOf(level) << "return";
+    if (inFeNative) {
+        out << " js_clone_value(";
+        if (stmt.children.empty())
+            out << "JS_UNDEFINED()";
+        else
+            emitValue(stmt.children[0], out);
+        out << ")";
+    } else if (stmt.children.empty()) {
+        out << " JsOwned()";
+    } else {
+        const ASTNode& arg = stmt.children[0];
+        if (producesOwnedValue(arg)) {
+            out << " JsOwned::from_value(";
+            emitExpr(arg, out);
+            out << ")";
+        } else if (arg.type == "Identifier" && isOwnedName(identName(arg))) {
+            out << " " << identName(arg) << ".clone()";
+        } else {
+            out << " JsOwned::from_value(js_clone_value(";
+            emitExpr(arg, out);
+            out << "))";
+        }
+    }
+    out << ";\n";
+}
+
+void CEmitter::emitThrow(const ASTNode& stmt, std::ostringstream& out, int level) {
+    out << indentOf(level) << "{ char* __jt = js_to_cstr(";
+    if (stmt.children.empty())
+        out << "JS_UNDEFINED()";
+    else
+        emitValue(stmt.children[0], out);
+    out << "); std::runtime_error __jr(__jt ? __jt : \"\"); if (__jt) free(__jt); throw __jr; }\n";
+}
+
+void CEmitter::emitBreak(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (!stmt.children.empty())
+        diagUnsupported("labeled break", "Labeled break is not supported in generated C++.");
+    out << indentOf(level) << "break;\n";
+}
+
+void CEmitter::emitContinue(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (!stmt.children.empty())
+        diagUnsupported("labeled continue", "Labeled continue is not supported in generated C++.");
+    out << indentOf(level) << "continue;\n";
+}
+
+void CEmitter::emitNestedFunctionDecl(std::ostringstream& out, int level) {
+    diagUnsupported("nested FunctionDeclaration", "Nested FunctionDeclaration outside a function body is not hoisted.");
+    out << indentOf(level)
+        << "/* unsupported stmt: nested FunctionDeclaration outside a function body (not hoisted here) */\n";
+}
+
+void CEmitter::emitUnsupportedStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
+    diagUnsupported(stmt.type, "Statement is emitted as no-op stub.");
+    out << indentOf(level) << "/* unsupported stmt: " << stmt.type << " */\n";
+}
+
+void CEmitter::emitBlock(const ASTNode& body, std::ostringstream& out, int level) {
+    out << "{\n";
+    std::vector<const ASTNode*> stmts;
+    if (body.type == "BlockStatement")
+        for (const ASTNode& child : body.children) stmts.push_back(&child);
+    else
+        stmts.push_back(&body);
+    emitStatementsScoped(stmts, out, level + 1);
+    out << indentOf(level) << "}\n";
+}
+
+// Statements inside one C++ block: the owned names they declare end with the block.
+void CEmitter::emitStatementsScoped(const std::vector<const ASTNode*>& stmts, std::ostringstream& out, int level) {
+    const std::set<std::string> saved = ownedLocals;
+    for (const ASTNode* stmt : stmts) emitStmt(*stmt, out, level);
+    ownedLocals = saved;
+}

@@ -1,0 +1,36 @@
+#include "codegen/cemitter.h"
+
+std::string CEmitter::resolve(const std::string& name) const {
+    auto it = scope.find(name);
+    if (it != scope.end()) return it->second;
+    static const std::map<std::string, std::string> globals = {
+        {"console", "jsc_g_console"}, {"process", "jsc_g_process"}, {"Buffer", "jsc_g_Buffer"},
+        {"Orvan", "jsc_g_Orvan"},     {"Math", "jsc_g_Math"},       {"JSON", "jsc_g_JSON"},
+        {"global", "jsc_g_globalThis"}, {"globalThis", "jsc_g_globalThis"},
+    };
+    auto g = globals.find(name);
+    if (g != globals.end()) return g->second;
+    return name;
+}
+
+std::string CEmitter::escapeString(const std::string& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        switch (c) {
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string CEmitter::identName(const ASTNode& node) {
+    auto it = node.json.find("name");
+    if (it != node.json.end() && it->is_string()) return it->get<std::string>();
+    return "<anon>";
+}

@@ -1,0 +1,102 @@
+#include <cstdio>
+
+#include "codegen/cemitter.h"
+#include "codegen/text_helpers.h"
+
+namespace {
+
+bool isTimerName(const std::string& name) { return name == "setTimeout" || name == "setInterval"; }
+
+bool isGlobalObjectName(const std::string& name) { return name == "globalThis" || name == "global"; }
+
+bool isEventLoopModule(const std::string& spec) {
+    return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
+           spec == "crypto";
+}
+
+}  // namespace
+
+void CEmitter::warnAsyncSubtree(const ASTNode& node, const std::string& path) {
+    const char* p = path.c_str();
+    if (node.type == "AwaitExpression") {
+        std::fprintf(stderr,
+                     "orvan: warning (%s): async code (await / Promise chaining) is only supported via QuickJS "
+                     "runtime islands in this toolchain; static compilation skips async semantics.\n",
+                     p);
+        return;
+    }
+    if (node.type == "AsyncFunctionExpression" || node.type == "AsyncFunctionDeclaration" ||
+        node.type == "AsyncArrowFunctionExpression") {
+        std::fprintf(stderr,
+                     "orvan: warning (%s): `%s` is not statically compiled (use QuickJS-supported patterns or "
+                     "refactor).\n",
+                     p, node.type.c_str());
+        return;
+    }
+    if (node.type == "Identifier" && jsonString(node, "name") == "Promise") {
+        std::fprintf(stderr,
+                     "orvan: warning (%s): Promise/global async requires the embedded QuickJS + libuv path; "
+                     "static codegen has no Promises.\n",
+                     p);
+        return;
+    }
+    if (node.type == "UnaryExpression" && jsonString(node, "operator") == "typeof" && !node.children.empty() &&
+        node.children[0].type == "Identifier" && jsonString(node.children[0], "name") == "Promise") {
+        std::fprintf(stderr,
+                     "orvan: warning (%s): Promise/async detection at runtime is limited to QuickJS-hosted code.\n",
+                     p);
+        return;
+    }
+    for (const ASTNode& child : node.children) warnAsyncSubtree(child, path);
+}
+
+void CEmitter::scanLoweringSubtree(const ASTNode& node) {
+    if (node.type == "Identifier") {
+        const std::string name = jsonString(node, "name");
+        if (isTimerName(name)) needUv = true;
+        if (name == "eval") needQuickJs = true;
+    } else if (node.type == "CallExpression" && !node.children.empty()) {
+        const ASTNode& callee = node.children[0];
+        const std::string calleeName = identName(callee);
+        if (calleeName == "eval") needQuickJs = true;
+        if (callee.type == "MemberExpression" && callee.children.size() >= 2) {
+            const std::string o = identName(callee.children[0]);
+            const std::string p = identName(callee.children[1]);
+            if (p == "eval" || o == "eval") needQuickJs = true;
+            if (p == "open" && (o == "window" || isGlobalObjectName(o))) needWebview = true;
+            if (isGlobalObjectName(o) && isTimerName(p)) needUv = true;
+        }
+        if (callee.type == "Identifier" && isTimerName(calleeName)) needUv = true;
+    } else if (node.type == "NewExpression" && !node.children.empty() && node.children[0].type == "Identifier" &&
+               identName(node.children[0]) == "Function") {
+        needQuickJs = true;
+    }
+    for (const ASTNode& child : node.children) scanLoweringSubtree(child);
+}
+
+void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
+    for (const ASTNode& stmt : program.children) {
+        if (stmt.type != "VariableDeclaration") continue;
+        for (const ASTNode& decl : stmt.children) {
+            if (decl.type != "VariableDeclarator" || decl.children.size() < 2) continue;
+            const ASTNode& init = decl.children[1];
+            if (init.type != "CallExpression" || init.children.empty()) continue;
+            const ASTNode& callee = init.children[0];
+            if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
+            const std::string spec = requireArg(init);
+            if (!isRelativeRequire(spec) && isEventLoopModule(spec)) needUv = needNodeIo = true;
+        }
+    }
+}
+
+void CEmitter::collectHttpCreateServerHandlerIds(const ASTNode& node) {
+    if (node.type == "CallExpression" && node.children.size() >= 2) {
+        const ASTNode& callee = node.children[0];
+        if (callee.type == "MemberExpression" && callee.children.size() >= 2 &&
+            callee.children[0].type == "Identifier" && identName(callee.children[0]) == "http" &&
+            callee.children[1].type == "Identifier" && identName(callee.children[1]) == "createServer" &&
+            node.children[1].type == "Identifier")
+            httpHandlerIds.insert(identName(node.children[1]));
+    }
+    for (const ASTNode& child : node.children) collectHttpCreateServerHandlerIds(child);
+}

@@ -1,0 +1,84 @@
+#include "codegen/cemitter.h"
+
+bool CEmitter::isOwnedName(const std::string& name) const {
+    return ownedLocals.count(name) || entryStatics.count(name) || bareRequireDestructured.count(name);
+}
+
+std::string CEmitter::valueText(const ASTNode& node) {
+    std::ostringstream tmp;
+    emitValue(node, tmp);
+    return tmp.str();
+}
+
+bool CEmitter::producesOwnedValue(const ASTNode& node) const {
+    const std::string& t = node.type;
+    return t == "Literal" || t == "BinaryExpression" || t == "UnaryExpression" || t == "LogicalExpression" ||
+           t == "ObjectExpression" || t == "ArrayExpression" || t == "MemberExpression" || t == "NewExpression";
+}
+
+bool CEmitter::nodeReturnsJsOwned(const ASTNode& node) const {
+    if (node.type != "CallExpression" || node.children.empty()) return false;
+    const ASTNode& callee = node.children[0];
+    if (callee.type != "Identifier") return true;
+    static const std::set<std::string> conversions = {"String",     "Number",      "Boolean",
+                                                      "eval",       "Function",    "setTimeout",
+                                                      "setInterval", "clearTimeout", "clearInterval"};
+    const std::string name = identName(callee);
+    if (conversions.count(name)) return false;
+    if (bareRequireDestructured.count(name)) return false;
+    return true;
+}
+
+void CEmitter::emitValue(const ASTNode& node, std::ostringstream& os) {
+    if (node.type == "Identifier") {
+        const std::string name = identName(node);
+        if (isOwnedName(name))
+            os << name << ".borrow()";
+        else
+            os << "JsOwned::from_value(js_clone_value(" << resolve(name) << ")).borrow()";
+    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+        emitExpr(node, os);
+    } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
+        os << "JsOwned::from_value(";
+        emitExpr(node, os);
+        os << ").borrow()";
+    } else {
+        emitExpr(node, os);
+    }
+}
+
+void CEmitter::emitOwned(const ASTNode& node, std::ostringstream& os) {
+    if (node.type == "Identifier") {
+        const std::string name = identName(node);
+        if (isOwnedName(name))
+            os << "js_clone_value(" << name << ".borrow())";
+        else
+            os << "js_clone_value(" << resolve(name) << ")";
+    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+        os << "js_clone_value(";
+        emitExpr(node, os);
+        os << ")";
+    } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
+        emitExpr(node, os);
+    } else {
+        os << "js_clone_value(";
+        emitExpr(node, os);
+        os << ")";
+    }
+}
+
+void CEmitter::emitCallArg(const ASTNode& node, std::ostringstream& os) {
+    if (node.type == "Identifier") {
+        const std::string name = identName(node);
+        if (isOwnedName(name))
+            os << "JsOwned::from_borrowed(" << name << ".borrow())";
+        else
+            os << "JsOwned::from_borrowed(" << resolve(name) << ")";
+    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+        emitCallImpl(node, os, false);
+    } else {
+        os << "JsOwned::from_value(";
+        emitExpr(node, os);
+        os << ")";
+    }
+}

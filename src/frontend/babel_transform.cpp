@@ -1,0 +1,27 @@
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "frontend/engine_host.h"
+#include "frontend/engine_values.h"
+
+bool noBabel() {
+    const char* v = std::getenv("JSC_NO_BABEL");
+    return v && *v && std::strcmp(v, "0") != 0;
+}
+
+std::string babelTransformSource(JSContext* ctx, const std::string& source, const std::string& path) {
+    if (noBabel()) return source;
+    const std::string code =
+        "(function(){var s=" + quoteSource(source) +
+        "; if (typeof Babel==='undefined') return s; try { return Babel.transform(s,{ "
+        "presets:[['env',{targets:{ie:'11'},loose:true}]], compact:false }).code; } catch(e){ throw e; }})()";
+    JSValue result = JS_Eval(ctx, code.c_str(), code.size(), "<babel>", 0);
+    if (JS_IsException(result))
+        throw std::runtime_error("orvan: Babel transform failed for " + path + ": " + takeExceptionText(ctx));
+    if (!JS_IsString(result)) {
+        JS_FreeValue(ctx, result);
+        throw std::runtime_error("orvan: internal error: Babel.transform did not return a string for " + path);
+    }
+    return takeStringValue(ctx, result);
+}

@@ -1,0 +1,74 @@
+#include "frontend/engine_host.h"
+
+#include <pthread.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+
+#include "driver/file_readers.h"
+#include "frontend/engine_values.h"
+
+namespace {
+
+// Older libraries expect globalThis and a console; neither prints anything.
+const char* const kGlobalsShim =
+    "if (typeof globalThis==='undefined'){var globalThis=this;}"
+    "if(typeof console==='undefined'){var console={log:function(){},error:function(){},"
+    "warn:function(){},info:function(){},debug:function(){}};} ";
+
+// The engine's own default stack allowance (256 KiB) is too small for the parser scripts: twenty
+// nested array literals already exhaust it. Allow most of the calling thread's stack instead,
+// keeping a reserve for the compiler's own frames, so deep input still ends in the engine's
+// "stack overflow" error rather than a crash.
+std::size_t engineStackAllowance() {
+    pthread_attr_t attr;
+    if (pthread_getattr_np(pthread_self(), &attr) != 0) return JS_DEFAULT_STACK_SIZE;
+    void* lowest = nullptr;
+    std::size_t size = 0;
+    int rc = pthread_attr_getstack(&attr, &lowest, &size);
+    pthread_attr_destroy(&attr);
+    char here;
+    auto top = reinterpret_cast<std::uintptr_t>(&here);
+    auto bottom = reinterpret_cast<std::uintptr_t>(lowest);
+    if (rc != 0 || top <= bottom) return JS_DEFAULT_STACK_SIZE;
+    std::size_t available = top - bottom;
+    std::size_t reserve = std::max<std::size_t>(available / 8, 1 << 20);
+    return available > 2 * reserve ? available - reserve : available / 2;
+}
+
+}  // namespace
+
+QjsGuard::QjsGuard() : rt(JS_NewRuntime()), ctx(rt ? JS_NewContext(rt) : nullptr) {
+    if (rt) JS_SetMaxStackSize(rt, engineStackAllowance());
+}
+
+QjsGuard::~QjsGuard() {
+    if (ctx) JS_FreeContext(ctx);
+    if (rt) JS_FreeRuntime(rt);
+}
+
+void qjsEvalScript(JSContext* ctx, const std::string& code, const char* name) {
+    JSValue result = JS_Eval(ctx, code.c_str(), code.size(), name, 0);
+    bool failed = JS_IsException(result);
+    JS_FreeValue(ctx, result);
+    if (failed) throw std::runtime_error(std::string("orvan: ") + name + ": " + takeExceptionText(ctx));
+}
+
+void bootstrapQjs(JSContext* ctx, const std::string& root) {
+    auto loadScript = [&root](const std::string& name) -> std::string {
+        try {
+            return readFileToString(name);
+        } catch (...) {
+        }
+        try {
+            return readFileToString((std::filesystem::path(root) / name).generic_string());
+        } catch (...) {
+            throw std::runtime_error(name + " not found in CWD or " + root + " \u2014 run make deps.");
+        }
+    };
+    qjsEvalScript(ctx, loadScript("esprima.js"), "esprima.js");
+    qjsEvalScript(ctx, kGlobalsShim, "<shim>");
+    qjsEvalScript(ctx, loadScript("babel.min.js"), "babel.min.js");
+}

@@ -1,0 +1,84 @@
+#include "frontend/module_resolver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "frontend/engine_host.h"
+
+namespace fs = std::filesystem;
+
+std::vector<Module> ModuleResolver::resolve(const std::string& entryPath, JSContext* ctx) {
+    ModuleResolver resolver(ctx);
+    resolver.visit(entryPath);
+    return resolver.modules;
+}
+
+void ModuleResolver::visit(const std::string& path) {
+    // A file reached again (around a cycle or under another spelling) is not parsed twice;
+    // in a cycle the file that required it back simply comes first.
+    if (!visited.insert(canonicalPath(path)).second) return;
+    Module module;
+    module.path = path;
+    module.id = takeId(path);
+    module.ast = parseFile(path);
+
+    std::vector<std::string> specs;
+    scanRequires(module.ast, specs);
+    for (const std::string& spec : specs) {
+        if (spec.size() > 1 && (spec.rfind("./", 0) == 0 || spec.rfind("../", 0) == 0))
+            visit(resolvePath(path, spec));
+    }
+    extractExports(module.ast, module);
+    modules.push_back(std::move(module));
+}
+
+std::string ModuleResolver::takeId(const std::string& path) {
+    std::string base = path.substr(path.rfind('/') + 1);
+    std::size_t dot = base.rfind('.');
+    if (dot != std::string::npos) base.erase(dot);
+    std::string idBase = "mod_";
+    for (unsigned char c : base)
+        idBase += ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) ? char(c) : '_';
+
+    // A base that itself ends in "_<n>" can collide with a counted id; skip ids already taken.
+    int& count = idCounts[idBase];
+    std::string id = count == 0 ? idBase : idBase + "_" + std::to_string(count);
+    while (takenIds.count(id)) id = idBase + "_" + std::to_string(++count);
+    ++count;
+    takenIds.insert(id);
+    return id;
+}
+
+ASTNode ModuleResolver::parseFile(const std::string& path) {
+    std::ifstream in(path, std::ios::in | std::ios::binary);
+    if (!in.is_open()) throw std::runtime_error("orvan: cannot open: " + path);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    const std::string text = buffer.str();
+
+    roughValidateDynamicImportSource(text, path);
+    const std::string transformed = babelTransformSource(ctx, text, path);
+    const std::string astJson = parseScriptToAstJson(ctx, transformed, path);
+    const nlohmann::json program = nlohmann::json::parse(astJson);
+    if (nestedTooDeep(program))
+        throw std::runtime_error("orvan: " + path + ": code nested too deeply (syntax tree deeper than " +
+                                 std::to_string(kMaxSyntaxTreeDepth) + " levels)");
+    return Parser::parseNode(program);
+}
+
+std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::string& spec) {
+    std::size_t slash = fromPath.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : fromPath.substr(0, slash);
+    std::string r = folder + "/" + spec;
+    if (r.size() > 2 && r.compare(r.size() - 3, 3, ".js") == 0) return r;
+    return r + ".js";
+}
+
+std::string ModuleResolver::canonicalPath(const std::string& path) {
+    std::error_code ec;
+    fs::path canonical = fs::weakly_canonical(path, ec);
+    if (ec) canonical = fs::absolute(path, ec).lexically_normal();
+    return canonical.generic_string();
+}
