@@ -1,6 +1,6 @@
-function main() {
+function finish() {
   console.log("work done");
   process.exit(0);
 }
-main();
+finish();
 console.log("not printed");

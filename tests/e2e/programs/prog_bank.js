@@ -1,5 +1,5 @@
 var accounts = {};
-function open(name, amount) {
+function openAccount(name, amount) {
   accounts[name] = { balance: amount, history: JSON.parse("[]") };
 }
 function transfer(from, to, amount) {
@@ -9,8 +9,8 @@ function transfer(from, to, amount) {
   accounts[from].history.push(-amount);
   accounts[to].history.push(amount);
 }
-open("alice", 100);
-open("bob", 20);
+openAccount("alice", 100);
+openAccount("bob", 20);
 transfer("alice", "bob", 30);
 try {
   transfer("bob", "alice", 500);
