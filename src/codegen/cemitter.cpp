@@ -105,6 +105,8 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
                 names.insert(identName(decl.children[0]));
         }
     }
+    // Names destructured from a bare require are file-scope too, so the entry's functions see them.
+    for (const std::string& local : bareDestructuredLocals(entry.ast)) names.insert(local);
     for (const std::string& name : names) {
         os << "static JsOwned " << name << ";\n";
         ownedLocals.insert(name);

@@ -21,6 +21,15 @@ struct FnInfo {
     int arity = 0;
 };
 
+// The names a function-expression native sees: those in force where it was first named.
+struct FeBinding {
+    std::map<std::string, std::string> scope;
+    std::map<std::string, std::string> bareRequireAliases;
+    std::set<std::string> bareRequireDestructured;
+    std::set<std::string> entryStatics;
+    std::string modulePath;
+};
+
 // Lowers the ordered module list into one C++ translation unit against the runtime library.
 // One object serves one compile; emitModules resets everything it uses.
 class CEmitter {
@@ -104,6 +113,8 @@ public:
     static bool isRelativeRequire(const std::string& spec);
     static bool isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName);
     static bool isModuleExportsDotProp(const ASTNode& node);
+    // Last statements of `<id>_init()`: `<id>_exports` becomes what Node's module.exports would be.
+    void emitModuleExportsObject(const Module& module, std::ostringstream& os);
 
     // ---- calls (emit_call*.cpp) ----
     void emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult);
@@ -111,6 +122,11 @@ public:
                            std::ostringstream& os);
     void emitBuiltinMethodCall(const std::string& module, const std::string& method,
                                const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    void emitComputedMemberCall(const ASTNode& object, const ASTNode& key, const std::vector<const ASTNode*>& args,
+                                std::ostringstream& os);
+    // The C++ text of a name that nothing in scope declares: the name itself when the program or the
+    // runtime declares it, else a runtime call that throws ReferenceError (reported once).
+    std::string unboundNameText(const std::string& name) const;
 
     // ---- native callbacks (emit_native_callbacks*.cpp) ----
     void scanFeUidsSubtree(const ASTNode& node);
@@ -119,6 +135,10 @@ public:
     void emitPendingFeBodies(std::ostringstream& out);
     void emitPendingHttpThunkDecls(std::ostringstream& out);
     void emitPendingHttpThunkBodies(std::ostringstream& out);
+    std::map<const ASTNode*, FeBinding> feBindings;       // native -> names where it was first named
+    std::map<const ASTNode*, std::string> feModulePaths;  // native -> path of the module it is written in
+    std::map<std::string, int> compiledArity;             // C++ name of every compiled function -> parameters
+    std::set<std::string> closureCaptured;                // enclosing locals reported as read by nested functions
 
 private:
     // translation unit pieces
@@ -134,6 +154,7 @@ private:
 
     // dependency-module pieces
     std::vector<std::string> bindDepModuleNames(const Module& module);
+    static std::vector<std::string> bareDestructuredLocals(const ASTNode& program);
     void emitDepModuleStatics(const Module& module, const std::vector<std::string>& cxxNames, std::ostringstream& os);
     void emitDepModuleInit(const Module& module, std::ostringstream& os);
     void emitModuleExportsAssign(const Module& module, const ASTNode& assign, std::ostringstream& os);
@@ -189,4 +210,34 @@ private:
     void emitModuleExportsRead(std::ostringstream& os) const;
     bool isOwnedName(const std::string& name) const;
     std::string valueText(const ASTNode& node);
+
+    // call pieces (emit_call*.cpp)
+    void emitCountedValues(const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    void emitValuePlaces(const std::vector<const ASTNode*>& args, size_t places, std::ostringstream& os);
+    void emitValueOr(const std::vector<const ASTNode*>& args, size_t index, const char* fallback,
+                     std::ostringstream& os);
+    void emitMethodCallWithKey(const ASTNode& object, const std::string& keyText,
+                               const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    void emitMemberCall(const ASTNode& callee, const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    bool emitGlobalFunctionCall(const std::string& name, const std::vector<const ASTNode*>& args,
+                                std::ostringstream& os);
+    void emitIdentifierCall(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,
+                            bool borrowResult);
+    void emitValueCall(const ASTNode& callee, const std::vector<const ASTNode*>& args, std::ostringstream& os,
+                       bool borrowResult);
+    void emitRequireCall(const ASTNode& call, std::ostringstream& os, bool borrowResult);
+    void emitCreateServer(const std::string& module, const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    bool isCompiledFunction(const std::string& name, const std::string& cxx) const;
+    bool isBoundName(const std::string& name) const;
+    bool inEntryModule() const;
+
+    // native-callback pieces (emit_native_callbacks*.cpp)
+    void numberFunctionExpressions(const ASTNode& node, const std::string& modulePath);
+    void recordCompiledFunctions(const Module& module);
+    void recordCompiledFunction(const ASTNode& fn, const std::string& cxx);
+    void reportClosureCaptures(const ASTNode& node, std::vector<std::set<std::string>>& enclosing);
+    FeBinding currentBinding() const;
+    void applyBinding(const FeBinding& binding);
+    const FeBinding* bindingFor(const ASTNode* fe) const;
+    std::vector<std::pair<std::string, std::string>> httpAdapters() const;
 };

@@ -61,8 +61,8 @@ void CEmitter::emitRelativeRequireDecl(const std::string& name, const std::strin
     const std::string ind = indentOf(level);
     const Module* m = findRequiredModule(spec);
     if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(spec) << " */\n";
-    const std::string bound = resolve(name);
-    if (bound != name && m && m->nativeFunctions.count(bound)) {
+    auto bound = scope.find(name);
+    if (bound != scope.end() && m && m->nativeFunctions.count(bound->second)) {
         out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
         return;
     }
@@ -162,8 +162,8 @@ void CEmitter::emitModuleDestructuredInit(const ASTNode& declarator, std::ostrin
     }
     for (const ASTNode& prop : declarator.children[0].children) {
         if (prop.children.empty()) continue;
-        out << "    " << patternLocal(prop) << " = JsOwned::from_value(js_obj_get(";
+        out << "    " << resolve(patternLocal(prop)) << " = js_obj_get(";
         emitBareRequireExpr(spec, out);
-        out << ", JS_STR(\"" << escapeString(patternKey(prop)) << "\")));\n";
+        out << ", JS_STR(\"" << escapeString(patternKey(prop)) << "\"));\n";
     }
 }

@@ -52,7 +52,31 @@ std::vector<std::string> CEmitter::bindDepModuleNames(const Module& module) {
         if (stmt.type != "VariableDeclaration") continue;
         for (const ASTNode& decl : stmt.children) resolveRequireDecl(decl, module.path);
     }
+    // Names destructured from a bare require become statics of this module, so two modules that
+    // destructure the same name do not declare one C++ variable twice.
+    for (const std::string& local : bareDestructuredLocals(module.ast)) {
+        bareRequireDestructured.erase(local);
+        scope[local] = module.id + "_" + local;
+        names.push_back(local);
+    }
     return names;
+}
+
+// The local names of top-level destructuring declarators initialised by a require of a bare module name.
+std::vector<std::string> CEmitter::bareDestructuredLocals(const ASTNode& program) {
+    std::vector<std::string> locals;
+    for (const ASTNode& stmt : program.children) {
+        if (stmt.type != "VariableDeclaration") continue;
+        for (const ASTNode& decl : stmt.children) {
+            if (decl.children.size() < 2 || decl.children[0].type != "ObjectPattern" ||
+                !isRequireCall(decl.children[1]) || isRelativeRequire(requireArg(decl.children[1])))
+                continue;
+            for (const ASTNode& prop : decl.children[0].children)
+                if (!prop.children.empty())
+                    locals.push_back(identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]));
+        }
+    }
+    return locals;
 }
 
 void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std::string>& varNames,
@@ -63,20 +87,6 @@ void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std:
         const std::string c = resolve(name);
         if (c != module.id + "_" + name) continue;
         if (declared.insert(c).second) os << "static JsValue " << c << ";\n";
-    }
-    std::set<std::string> ownedDeclared;
-    for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type != "VariableDeclaration") continue;
-        for (const ASTNode& decl : stmt.children) {
-            if (decl.children.size() < 2 || decl.children[0].type != "ObjectPattern" ||
-                !isRequireCall(decl.children[1]) || isRelativeRequire(requireArg(decl.children[1])))
-                continue;
-            for (const ASTNode& prop : decl.children[0].children) {
-                if (prop.children.empty()) continue;
-                const std::string local = identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]);
-                if (ownedDeclared.insert(local).second) os << "static JsOwned " << local << ";\n";
-            }
-        }
     }
     for (const auto& entry : module.exports) {
         if (entry.first == "default") continue;
@@ -103,6 +113,7 @@ void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
             emitStmt(stmt, os, 1);
         }
     }
+    emitModuleExportsObject(module, os);
     os << "}\n\n";
 }
 

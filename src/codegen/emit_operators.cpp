@@ -48,18 +48,21 @@ void CEmitter::emitInt32Op(const std::string& op, const ASTNode& left, const AST
     emitInt32OpOnText(op, l, valueText(right), os);
 }
 
-// JavaScript's bitwise and shift operators work on 32-bit integers; shift counts are taken modulo 32.
+// JavaScript's bitwise and shift operators work on 32-bit integers: (long long)js_to_num applies ToInt32,
+// shifts take their count modulo 32 and wrap their result to 32 bits.
 void CEmitter::emitInt32OpOnText(const std::string& op, const std::string& left, const std::string& right,
                                  std::ostringstream& os) {
-    const std::string count = "(js_to_uint32(" + right + ") & 31)";
+    const std::string l = "(long long)js_to_num(" + left + ")";
+    const std::string r = "(long long)js_to_num(" + right + ")";
+    const std::string count = "(" + r + " & 31)";
     if (op == "<<")
-        os << "JS_NUM((double)(int32_t)(js_to_uint32(" << left << ") << " << count << "))";
+        os << "JS_NUM((int)((unsigned)" << l << " << " << count << "))";
     else if (op == ">>")
-        os << "JS_NUM((double)(js_to_int32(" << left << ") >> " << count << "))";
+        os << "JS_NUM((int)" << l << " >> " << count << ")";
     else if (op == ">>>")
-        os << "JS_NUM((double)(js_to_uint32(" << left << ") >> " << count << "))";
+        os << "JS_NUM((unsigned)" << l << " >> " << count << ")";
     else
-        os << "JS_NUM((double)(js_to_int32(" << left << ") " << op << " js_to_int32(" << right << ")))";
+        os << "JS_NUM(" << l << " " << op << " " << r << ")";
 }
 
 void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
@@ -73,10 +76,6 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
         os << (op == "!" ? "js_not(" : op == "-" ? "js_neg(" : "js_typeof(");
         emitValue(arg, os);
         os << ")";
-    } else if (op == "~") {
-        os << "JS_NUM((double)(~js_to_int32(";
-        emitValue(arg, os);
-        os << ")))";
     } else if (op == "void") {
         emitVoid(arg, os);
     } else if (op == "delete") {

@@ -10,7 +10,7 @@ std::string CEmitter::resolve(const std::string& name) const {
     };
     auto g = globals.find(name);
     if (g != globals.end()) return g->second;
-    return name;
+    return unboundNameText(name);
 }
 
 std::string CEmitter::escapeString(const std::string& s) {

@@ -1,0 +1,32 @@
+#include "codegen/cemitter.h"
+
+namespace {
+
+// Globals the runtime declares under their JavaScript names (js_globals.h) and the fixed global statics.
+const std::set<std::string>& declaredGlobals() {
+    static const std::set<std::string> names = {
+        "Object",   "Array",      "String",     "Number",     "Boolean",  "Date",
+        "Error",    "TypeError",  "RangeError", "SyntaxError", "parseInt", "parseFloat",
+        "isNaN",    "isFinite",   "encodeURIComponent",       "decodeURIComponent",
+        "undefined", "NaN",       "Infinity",   "console",    "process",  "Buffer",
+        "globalThis", "global",   "Orvan",      "Math",       "JSON"};
+    return names;
+}
+
+}  // namespace
+
+bool CEmitter::isBoundName(const std::string& name) const {
+    return isOwnedName(name) || scope.count(name) || declaredGlobals().count(name) ||
+           (inEntryModule() && compiledArity.count(name));
+}
+
+std::string CEmitter::unboundNameText(const std::string& name) const {
+    if (isBoundName(name)) return name;
+    // Name lookup is const for its callers; the report is its one side effect.
+    if (!closureCaptured.count(name))
+        const_cast<CEmitter*>(this)->diagUnsupported(
+            "undeclared name `" + name + "`",
+            "Nothing declares `" + name + "`; it throws ReferenceError \"" + name +
+                " is not defined\" where it is evaluated.");
+    return "js_not_defined(\"" + escapeString(name) + "\")";
+}

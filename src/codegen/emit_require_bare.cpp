@@ -1,0 +1,18 @@
+#include <cstdio>
+
+#include "codegen/cemitter.h"
+#include "codegen/emit_call_sanitize.h"
+#include "frontend/module_resolver.h"
+
+void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& os) {
+    if (ModuleResolver::isBuiltin(spec)) {
+        os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
+        return;
+    }
+    std::fprintf(stderr,
+                 "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
+                 "\xE2\x80\x94 emitting undefined.\n",
+                 spec.c_str());
+    os << "js_require_unsupported_" << sanitizeIdent(spec) << "() /* unsupported package: " << escapeString(spec)
+       << " */";
+}

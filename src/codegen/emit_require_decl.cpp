@@ -1,0 +1,47 @@
+#include "codegen/cemitter.h"
+#include "frontend/module_resolver.h"
+
+namespace {
+
+// Modules whose use needs the event loop and the Node I/O part of the runtime.
+bool isEventLoopModule(const std::string& spec) {
+    return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
+           spec == "crypto";
+}
+
+}  // namespace
+
+void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPath) {
+    if (decl.type != "VariableDeclarator" || decl.children.size() < 2 || !isRequireCall(decl.children[1])) return;
+    const ASTNode& target = decl.children[0];
+    const std::string spec = requireArg(decl.children[1]);
+    if (isRelativeRequire(spec)) {
+        const Module* m = findModule(ModuleResolver::resolvePath(fromPath, spec));
+        if (!m) return;
+        if (target.type == "ObjectPattern") {
+            for (const ASTNode& prop : target.children) {
+                if (prop.type != "Property" || prop.children.empty()) continue;
+                const std::string key = identName(prop.children[0]);
+                const std::string local = identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]);
+                auto e = m->exports.find(key);
+                if (e != m->exports.end()) scope[local] = e->second;
+            }
+        } else if (target.type == "Identifier") {
+            auto e = m->exports.find("default");
+            if (e != m->exports.end() && m->nativeFunctions.count(e->second)) scope[identName(target)] = e->second;
+        }
+        return;
+    }
+    if (isEventLoopModule(spec)) {
+        needUv = true;
+        needNodeIo = true;
+    }
+    if (target.type == "Identifier") {
+        bareRequireAliases[identName(target)] = spec;
+    } else if (target.type == "ObjectPattern") {
+        for (const ASTNode& prop : target.children) {
+            if (prop.children.empty()) continue;
+            bareRequireDestructured.insert(identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]));
+        }
+    }
+}

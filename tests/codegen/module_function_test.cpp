@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "js_fixture.h"
+
+namespace {
+
+// The text of the dependency module m.js of a two-module program.
+std::string depModuleText(const std::string& source) {
+    std::vector<Module> list = resolveProgram({{"main.js", "require('./m');"}, {"m.js", source}}, "main.js");
+    CEmitter em;
+    const std::string text = em.emitModules(list, false);
+    const size_t from = text.find("/* === module: ");
+    const size_t to = text.find("static JsValue __orvan_hybrid_call_aot");
+    return text.substr(from, to - from);
+}
+
+std::string banner(const std::string& text) { return text.substr(0, text.find("\n\n") + 2); }
+
+std::string functionText(CEmitter& em, const std::string& source, const std::string& prefix) {
+    static std::vector<ASTNode> kept;
+    kept.push_back(parseProgram(source));
+    std::ostringstream os;
+    em.emitFunction(kept.back().children.at(0), os, 0, prefix);
+    return os.str();
+}
+
+}  // namespace
+
+TEST(DependencyModule, WithoutCodeHasBannerExportsStaticAndRunOnceInit) {
+    const std::string text = depModuleText("");
+    EXPECT_EQ(text.substr(banner(text).size()),
+              "static JsValue mod_m_exports;\n\nstatic void mod_m_init(void) {\n"
+              "    static int _done = 0; if (_done) return; _done = 1;\n    mod_m_exports = js_obj_new();\n}\n\n");
+}
+
+TEST(DependencyModule, VariableDeclaredTwiceGetsOneStaticAndTwoAssignments) {
+    const std::string text = depModuleText("var v = 1;\nvar v = 2;\n");
+    EXPECT_NE(text.find("static JsValue mod_m_exports;\nstatic JsValue mod_m_v;\n\n"), std::string::npos);
+    EXPECT_NE(text.find("_done = 1;\n    mod_m_v = JS_NUM(1);\n    mod_m_v = JS_NUM(2);\n"), std::string::npos);
+}
+
+TEST(DependencyModule, ExportsAssignments) {
+    EXPECT_NE(depModuleText("function f() {}\nmodule.exports = f;\n")
+                  .find("_done = 1;\n    mod_m_exports = js_clone_value(mod_m_f);\n}\n"),
+              std::string::npos);
+    EXPECT_NE(depModuleText("module.exports = { a: 1 };\n")
+                  .find("    mod_m_exports = ([&](){ JsValue __obj = js_obj_new(); js_obj_set(&__obj, \"a\", "
+                        "JS_NUM(1)); return __obj; })();\n}\n"),
+              std::string::npos);
+    const std::string dot = depModuleText("var v = 3;\nmodule.exports.k = v;\nmodule.exports.n = 4;\n");
+    EXPECT_NE(dot.find("static JsValue mod_m_v;\nstatic JsValue mod_m_n;\n\n"), std::string::npos);
+    EXPECT_NE(dot.find("    mod_m_v = JS_NUM(3);\n    mod_m_v = mod_m_v;\n    mod_m_n = JS_NUM(4);\n"
+                       "    mod_m_exports = js_obj_new();\n"
+                       "    js_obj_set(&mod_m_exports, \"k\", js_clone_value(mod_m_v));\n"
+                       "    js_obj_set(&mod_m_exports, \"n\", js_clone_value(mod_m_n));\n}\n"),
+              std::string::npos);
+    const std::string fnExport = depModuleText("function g() {}\nmodule.exports.g = g;\n");
+    EXPECT_NE(fnExport.find("_done = 1;\n    mod_m_exports = js_obj_new();\n"
+                            "    js_obj_set(&mod_m_exports, \"g\", js_clone_value(mod_m_g));\n}\n"),
+              std::string::npos);
+}
+
+TEST(DependencyModule, FunctionsArePrefixedStaticWithPrototypes) {
+    const std::string text = depModuleText("function f(a, b) { return a; }\n");
+    EXPECT_NE(text.find("static JsOwned mod_m_f(JsOwned, JsOwned);\n\n"
+                        "static JsOwned mod_m_f(JsOwned a, JsOwned b) {\n    (void)a;\n    (void)b;\n"
+                        "    return a.clone();\n}\n\n"),
+              std::string::npos);
+}
+
+TEST(Function, NoParametersEmptyBodyGetsOnlyFallbackReturn) {
+    CEmitter em;
+    EXPECT_EQ(functionText(em, "function f() {}", ""), "JsOwned f() {\n    return JsOwned();\n}\n");
+}
+
+TEST(Function, HoistsNestedFunctionsInOrderAndRestoresScope) {
+    CEmitter em;
+    em.scope["g"] = "mod_util_g";
+    const std::string text = functionText(
+        em, "function f() { function g() { function h() {} return h(); } g(); function k() {} }", "mod_util");
+    const size_t h = text.find("static JsOwned mod_util_f__n0_g__n0_h() {");
+    const size_t g = text.find("static JsOwned mod_util_f__n0_g() {");
+    const size_t k = text.find("static JsOwned mod_util_f__n1_k() {");
+    const size_t f = text.find("static JsOwned mod_util_f() {");
+    ASSERT_NE(h, std::string::npos);
+    EXPECT_LT(h, g);
+    EXPECT_LT(g, k);
+    EXPECT_LT(k, f);
+    EXPECT_EQ(em.scope.at("g"), "mod_util_g");
+    EXPECT_EQ(em.scope.count("k"), 0u);
+    EXPECT_TRUE(em.ownedLocals.empty());
+}
+
+TEST(Function, EntryFunctionHasNoStorageWordButItsNestedOnesDo) {
+    CEmitter em;
+    const std::string text = functionText(em, "function f(x) { function g() {} if (x) { function h() {} } }", "");
+    EXPECT_NE(text.find("static JsOwned f__n0_g() {"), std::string::npos);
+    EXPECT_NE(text.find("\nJsOwned f(JsOwned x) {\n    (void)x;\n"), std::string::npos);
+    EXPECT_NE(text.find("/* unsupported stmt: nested FunctionDeclaration outside a function body (not hoisted "
+                        "here) */"),
+              std::string::npos);
+}
+
+TEST(Function, PatternParameterIsReportedAndStillCompiles) {
+    CEmitter em;
+    testing::internal::CaptureStderr();
+    const std::string text = functionText(em, "function f(a, {b}) { return a; }", "");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(text.find("JsOwned f(JsOwned a, JsOwned __jsc_p1) {\n    (void)a;\n    (void)__jsc_p1;\n"),
+              std::string::npos);
+    EXPECT_NE(err.find("Feature: parameter pattern in f\n"), std::string::npos);
+}
+
+TEST(Function, SignatureOfNamedAndAnonymousFunctionExpressions) {
+    std::string name;
+    std::vector<std::string> params;
+    const ASTNode* body = nullptr;
+    ASTNode named = parseProgram("(function inner(a, b) { return a; })");
+    CEmitter::extractFunctionSignature(named.children[0].children[0], &name, &params, &body);
+    EXPECT_EQ(name, "inner");
+    EXPECT_EQ(params, (std::vector<std::string>{"a", "b"}));
+    ASSERT_NE(body, nullptr);
+    ASTNode anon = parseProgram("(function (c) {})");
+    CEmitter::extractFunctionSignature(anon.children[0].children[0], &name, &params, &body);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(params, (std::vector<std::string>{"c"}));
+}
+
+TEST(Dispatcher, ListsFunctionsAndVariableBoundFunctionExpressions) {
+    const std::string text = emitProgram(
+        "function ping() { return 1; }\nfunction echo(p) { return p; }\nfunction add(a, b) { return a; }\n"
+        "var twice = function (x) { return x; };\nvar notFn = 3;\nfunction ping() { return 2; }\n");
+    const std::string dispatcher = section(text, "static JsValue __orvan_hybrid_call_aot", "}");
+    EXPECT_EQ(dispatcher,
+              "static JsValue __orvan_hybrid_call_aot(const char* name, const char* json) {\n"
+              "    if (!name || !*name) return JS_UNDEFINED();\n"
+              "    JsOwned __payload = JsOwned::from_value(JS_STR(json ? json : \"\"));\n"
+              "    if (strcmp(name, \"ping\") == 0) {\n"
+              "        JsOwned __ret = ping();\n        return js_clone_value(__ret.borrow());\n    }\n"
+              "    if (strcmp(name, \"echo\") == 0) {\n"
+              "        JsOwned __ret = echo(__payload.clone());\n        return js_clone_value(__ret.borrow());\n"
+              "    }\n"
+              "    if (strcmp(name, \"add\") == 0) {\n"
+              "        JsOwned __ret = add(__payload.clone(), JsOwned());\n"
+              "        return js_clone_value(__ret.borrow());\n    }\n"
+              "    if (strcmp(name, \"twice\") == 0) {\n"
+              "        JsOwned __ret = twice(__payload.clone());\n        return js_clone_value(__ret.borrow());\n"
+              "    }\n"
+              "    if (strcmp(name, \"ping\") == 0) {\n"
+              "        JsOwned __ret = ping();\n        return js_clone_value(__ret.borrow());\n    }\n"
+              "    return JS_UNDEFINED();\n"
+              "}\n");
+}
+
+TEST(Dispatcher, OnlyParameterlessFunctionsSkipThePayload) {
+    const std::string text = emitProgram("function a() {}\nfunction $b() {}\n");
+    EXPECT_NE(text.find("    (void)json;\n    if (strcmp(name, \"a\") == 0) {\n        JsOwned __ret = a();\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("JsOwned __ret = $b();"), std::string::npos);
+}
