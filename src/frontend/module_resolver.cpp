@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 std::vector<Module> ModuleResolver::resolve(const std::string& entryPath, JSContext* ctx) {
     ModuleResolver resolver(ctx);
     resolver.visit(entryPath);
-    return resolver.modules;
+    return std::move(resolver.modules);
 }
 
 void ModuleResolver::visit(const std::string& path) {

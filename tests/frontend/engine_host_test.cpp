@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frontend/engine_host.h"
+#include "frontend/module_resolver.h"
+#include "test_support.h"
+
+using nlohmann::json;
+
+namespace {
+
+// Stand-ins for the two libraries: small, so each test can bootstrap its own engine.
+const char* const kFakeEsprima =
+    "var esprima = { parseScript: function (s) {"
+    "  if (s === 'undef') return undefined;"
+    "  return { type: 'Program', body: [], from: FROM, text: s }; } };";
+const char* const kFakeBabel =
+    "var Babel = { transform: function (s, options) {"
+    "  if (s === 'num') return { code: 5 };"
+    "  if (s === 'bad') throw new SyntaxError('nope');"
+    "  return { code: '/*' + options.presets[0][1].targets.ie + '*/' + s }; } };";
+
+std::string fakeEsprima(const std::string& from) {
+    std::string text = kFakeEsprima;
+    return text.replace(text.find("FROM"), 4, "'" + from + "'");
+}
+
+json parsed(JSContext* ctx, const std::string& source) {
+    return json::parse(ModuleResolver::parseScriptToAstJson(ctx, source, "p.js"));
+}
+
+}  // namespace
+
+TEST(Bootstrap, CurrentFolderWinsAndEachLibraryIsLookedUpAlone) {
+    TempDir install, cwd;
+    install.write("esprima.js", fakeEsprima("install"));
+    install.write("babel.min.js", "var notBabel = 1;");
+    cwd.write("esprima.js", fakeEsprima("cwd"));
+    ScopedCwd inCwd(cwd.path());
+    ScopedEnv babelOn("JSC_NO_BABEL", std::nullopt);
+    QjsGuard guard;
+    ASSERT_TRUE(guard.rt && guard.ctx);
+    bootstrapQjs(guard.ctx, install.path());
+
+    EXPECT_EQ(parsed(guard.ctx, "x")["from"], "cwd");
+    // Without a global Babel the wrapper hands the source back as written.
+    EXPECT_EQ(babelTransformSource(guard.ctx, "const a = 1;", "p.js"), "const a = 1;");
+    // The shim gave the libraries a silent console.
+    qjsEvalScript(guard.ctx, "console.log('x'); if (typeof console.debug !== 'function') throw 1;", "<t>");
+}
+
+TEST(Bootstrap, MissingLibrariesAndFailingScripts) {
+    TempDir install, cwd;
+    ScopedCwd inCwd(cwd.path());
+    {
+        QjsGuard guard;
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
+                  "esprima.js not found in CWD or " + install.path() + " \xE2\x80\x94 run make deps.");
+    }
+    install.write("esprima.js", fakeEsprima("install"));
+    {
+        QjsGuard guard;
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
+                  "babel.min.js not found in CWD or " + install.path() + " \xE2\x80\x94 run make deps.");
+        // The parser was loaded before the transpiler was looked for.
+        EXPECT_EQ(parsed(guard.ctx, "x")["from"], "install");
+    }
+    install.write("babel.min.js", "throw new RangeError('boom');");
+    {
+        QjsGuard guard;
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
+                  "orvan: babel.min.js: RangeError: boom");
+    }
+}
+
+TEST(EngineHost, EvaluationFailuresCarryTheExceptionText) {
+    QjsGuard guard;
+    EXPECT_EQ(thrownMessage([&] { qjsEvalScript(guard.ctx, "throw new TypeError('bad')", "<t>"); }),
+              "orvan: <t>: TypeError: bad");
+    EXPECT_EQ(thrownMessage([&] { qjsEvalScript(guard.ctx, "throw 42", "<t>"); }), "orvan: <t>: 42");
+    EXPECT_EQ(thrownMessage([&] { qjsEvalScript(guard.ctx, "throw {toString: function(){ throw 1; }}", "<t>"); }),
+              "orvan: <t>: exception");
+    qjsEvalScript(guard.ctx, "var stillUsable = 1;", "<t>");
+}
+
+TEST(EngineHost, FakeTranspilerResultsAndFailures) {
+    TempDir install;
+    install.write("esprima.js", fakeEsprima("install"));
+    install.write("babel.min.js", kFakeBabel);
+    ScopedEnv babelOn("JSC_NO_BABEL", std::nullopt);
+    QjsGuard guard;
+    bootstrapQjs(guard.ctx, install.path());
+
+    EXPECT_EQ(babelTransformSource(guard.ctx, "f()", "p.js"), "/*11*/f()");
+    EXPECT_EQ(thrownMessage([&] { babelTransformSource(guard.ctx, "bad", "/q/p.js"); }),
+              "orvan: Babel transform failed for /q/p.js: SyntaxError: nope");
+    EXPECT_EQ(thrownMessage([&] { babelTransformSource(guard.ctx, "num", "/q/p.js"); }),
+              "orvan: internal error: Babel.transform did not return a string for /q/p.js");
+    EXPECT_EQ(thrownMessage([&] { ModuleResolver::parseScriptToAstJson(guard.ctx, "undef", "p.js"); }),
+              "orvan: internal error: JSON.stringify did not return a string");
+
+    // Quoting: every byte reaches the scripts as written, controls and quotes included.
+    std::string tricky = "a\"b\\c\td\r\ne\x01\x1f\x7f\b\f'`${x}\xC3\xA9\xE2\x80\x94";
+    EXPECT_EQ(parsed(guard.ctx, tricky)["text"], tricky);
+    EXPECT_EQ(babelTransformSource(guard.ctx, tricky, "p.js"), "/*11*/" + tricky);
+    EXPECT_EQ(parsed(guard.ctx, "")["text"], "");
+}
+
+TEST(EngineHost, NoBabelSwitch) {
+    JSContext* ctx = sharedContext();
+    for (const char* off : {"", "0"}) {
+        ScopedEnv env("JSC_NO_BABEL", std::string(off));
+        EXPECT_FALSE(noBabel()) << '"' << off << '"';
+        EXPECT_EQ(babelTransformSource(ctx, "const x = 1;", "p.js").find("const"), std::string::npos);
+    }
+    {
+        ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+        EXPECT_FALSE(noBabel());
+        json program = parsed(ctx, babelTransformSource(ctx, "let y = () => 2;", "p.js"));
+        EXPECT_EQ(program["body"].back()["kind"], "var");
+    }
+    for (const char* on : {"1", "00", "false", "yes"}) {
+        ScopedEnv env("JSC_NO_BABEL", std::string(on));
+        EXPECT_TRUE(noBabel()) << on;
+        EXPECT_EQ(babelTransformSource(ctx, "const x = 1;", "p.js"), "const x = 1;");
+    }
+}
+
+TEST(EngineHost, RealParserOutput) {
+    JSContext* ctx = sharedContext();
+    json empty = parsed(ctx, "");
+    EXPECT_EQ(empty["type"], "Program");
+    EXPECT_TRUE(empty["body"].empty());
+    EXPECT_FALSE(empty.contains("loc"));
+    EXPECT_FALSE(empty.contains("range"));
+
+    std::string literal = "'q\"\\\\\t\x01\x7f'";
+    json program = parsed(ctx, "var s = " + literal + ";");
+    EXPECT_EQ(program["body"][0]["declarations"][0]["init"]["raw"], literal);
+}
+
+TEST(EngineHost, InvalidUtf8NeverReachesTheEngine) {
+    JSContext* ctx = sharedContext();
+    auto errorId = [&](auto call) {
+        try {
+            call();
+        } catch (const json::type_error& e) {
+            return e.id;
+        }
+        return 0;
+    };
+    std::string bad = "var s = '\xFF';";
+    {
+        ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+        EXPECT_EQ(errorId([&] { babelTransformSource(ctx, bad, "p.js"); }), 316);
+    }
+    EXPECT_EQ(errorId([&] { ModuleResolver::parseScriptToAstJson(ctx, bad, "p.js"); }), 316);
+}
