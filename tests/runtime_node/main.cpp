@@ -1,0 +1,14 @@
+// Starts the runtime the way a compiled program's main does, then runs the tests.
+#include "js_globals.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    js_process_init(argc, argv);
+    JsValue console = js_builtin_console();
+    JsValue process = js_node_process();
+    JsValue buffer = js_builtin_buffer_namespace();
+    JsValue global = js_jsc_init_global_this(console, process, buffer);
+    return RUN_ALL_TESTS();
+}
