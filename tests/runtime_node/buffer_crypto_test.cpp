@@ -59,6 +59,12 @@ TEST(BufferModule, AllocConcatByteLengthEqualsSlice) {
     EXPECT_EQ(jsrt_inspect(js_jsc_cm2(b, JS_STR("slice"), JS_NUM(1), JS_NUM(3))), "<Buffer c3 a9>");
     EXPECT_EQ(jsrt_inspect(js_jsc_cm1(b, JS_STR("slice"), JS_NUM(-2))), "<Buffer 6c 6f>");
     EXPECT_EQ(jsrt_inspect(js_jsc_cm0(bufferFrom(JS_STR("hi")), JS_STR("toJSON"))), "{ type: 'Buffer', data: [ 104, 105 ] }");
+
+    JsValue holder = jsrt_object();
+    jsrt_set(holder, "a", bufferFrom(JS_STR("hi")));
+    EXPECT_EQ(jsrt_inspect(holder), "{ a: <Buffer 68 69> }");
+    std::string sixty = jsrt_inspect(bufferFrom(JS_STR(std::string(60, 'x').c_str())));
+    EXPECT_EQ(sixty.substr(sixty.size() - 25), " 78 78 ... 10 more bytes>");
 }
 
 TEST(BufferModule, ErrorsMatchNode) {

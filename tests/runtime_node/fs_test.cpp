@@ -52,7 +52,8 @@ TEST_F(FsModule, DirectoriesStatRenameAndRemove) {
     EXPECT_TRUE(jsrt_is_undefined(callMember("fs", "mkdirSync", at("m9"))));
     for (const char* name : {"zeta", "B", "a", "_x", "10", "9"}) js_fs_writeFileSync(at(name), JS_STR(""), JS_UNDEFINED());
     std::string listed;
-    for (const JsValue& name : *jsrt_array_items(js_fs_readdirSync(jsrt_string(dir)))) listed += text(name) + " ";
+    JsValue names = js_fs_readdirSync(jsrt_string(dir));
+    for (const JsValue& name : *jsrt_array_items(names)) listed += text(name) + " ";
     EXPECT_EQ(listed, "10 9 B _x a m1 m9 zeta ");
     EXPECT_EQ(jsrt_array_length(js_fs_readdirSync(at("m1/m2/m3"))), 0u);
 

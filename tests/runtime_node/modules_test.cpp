@@ -35,6 +35,9 @@ TEST(RequireBuiltins, UnsupportedMembersSayWhich) {
               "orvan: events.EventEmitter is not supported");
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("fs", "readFile", JS_STR("x")); })),
               "orvan: fs.readFile is not supported");
+    EXPECT_EQ(thrownMessage(thrownBy([] { callMember("stream", "Readable"); })), "orvan: stream.Readable is not supported");
+    EXPECT_EQ(thrownMessage(thrownBy([] { callMember("process", "chdir", JS_STR("/")); })),
+              "orvan: process.chdir is not supported");
 }
 
 TEST(OsModule, DescribesThisMachine) {

@@ -81,7 +81,7 @@ TEST(PathModule, MatchesNodeOnEdgeCases) {
 
 TEST(PathModule, ParseAndFormatMatchNode) {
     JsValue p = callMember("path", "parse", JS_STR("/home/user/dir/file.txt"));
-    EXPECT_EQ(jsrt_inspect(p), "{ root: '/', dir: '/home/user/dir', base: 'file.txt', ext: '.txt', name: 'file' }");
+    EXPECT_EQ(jsrt_inspect(p), "{\n  root: '/',\n  dir: '/home/user/dir',\n  base: 'file.txt',\n  ext: '.txt',\n  name: 'file'\n}");
     EXPECT_EQ(jsrt_inspect(callMember("path", "parse", JS_STR("./a.js"))),
               "{ root: '', dir: '.', base: 'a.js', ext: '.js', name: 'a' }");
     EXPECT_EQ(jsrt_inspect(callMember("path", "parse", JS_STR("/x/.."))),
