@@ -89,6 +89,13 @@ JsValue jsrt_module(const JsRtNativeEntry* table, std::size_t count);
 template <std::size_t N>
 JsValue jsrt_module(const JsRtNativeEntry (&table)[N]) { return jsrt_module(table, N); }
 
+// Marks an object as the module `module`: reading a member it lacks yields a
+// function that throws Error "orvan: <module>.<name> is not supported".
+void jsrt_mark_module(const JsValue& obj, const char* module);
+
+// Installs the native members of the `Orvan` object (GUI builds add some).
+void jsc_orvan_native_install(const JsValue& orvan);
+
 // Prototype object consulted for property reads and method calls on Buffer
 // values (filled by the Buffer implementation).
 JsValue& jsrt_buffer_prototype();
