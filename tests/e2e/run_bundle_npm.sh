@@ -23,7 +23,10 @@ if ! cmp -s node.out app.out || ((status != 0)); then
   exit 1
 fi
 # The temporary bundle does not outlive the build.
-if ls "${TMPDIR:-/tmp}"/orvan-npm-*.js 2>/dev/null | xargs -r grep -l 'left_pad' >/dev/null 2>&1; then
-  echo "FAIL: temporary bundle left behind"
-  exit 1
-fi
+for leftover in "${TMPDIR:-/tmp}"/orvan-npm-*.js; do
+  if [[ -f $leftover ]] && grep -q 'left_pad' "$leftover"; then
+    echo "FAIL: temporary bundle left behind: $leftover"
+    exit 1
+  fi
+done
+exit 0
