@@ -11,5 +11,6 @@ rm -rf "$ORVAN_E2E_CACHE" "$work/warm"
 mkdir -p "$work/warm"
 cd "$work/warm"
 printf 'console.log("warm");\n' > warm.js
-"$work/install/orvan" -compile warm.js -o warm >warm.log 2>&1 || true
-"$work/install/orvan" -compile warm.js -o warm-asan -cflags "$ORVAN_E2E_ASAN_FLAGS" >>warm.log 2>&1 || true
+"$work/install/orvan" -compile warm.js -o warm >warm.log 2>&1 &
+"$work/install/orvan" -compile warm.js -o warm-asan -cflags "$ORVAN_E2E_ASAN_FLAGS" >warm-asan.log 2>&1 &
+wait
