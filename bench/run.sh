@@ -9,7 +9,11 @@ root=$(cd "$here/.." && pwd)
 out=$here/results
 runs=${BENCH_RUNS:-3}
 mkdir -p "$out"
-command -v bc >/dev/null || { echo "bench: needs bc (apt-get install bc)"; exit 1; }
+bash "$root/scripts/apt-deps.sh" time
+
+# a - b, and whether a < b, for decimal seconds
+minus() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a - b }'; }
+less() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 
 bash "$here/build_qjs.sh" "$root" "$out/qjs-build"
 qjs=$out/qjs-build/qjs
@@ -20,7 +24,7 @@ measure() {
   for ((i = 0; i < runs; i++)); do
     /usr/bin/time -f '%e %M' -o "$out/time.txt" "$@" >"$out/stdout.txt" 2>/dev/null
     read -r t m <"$out/time.txt"
-    if [[ -z $best ]] || (($(echo "$t < $best" | bc))); then best=$t; fi
+    if [[ -z $best ]] || less "$t" "$best"; then best=$t; fi
   done
   echo "$best $m"
 }
@@ -33,9 +37,9 @@ for ((i = 0; i < runs; i++)); do
   start=$(date +%s.%N)
   BENCH_CXX_TIME=$out/cxx-time.txt CXX=$here/timed_cxx.sh "$root/orvan" -compile hello.js -o hello 2>/dev/null
   end=$(date +%s.%N)
-  total=$(echo "$end - $start" | bc)
-  cxx=$(cat cxx-time.txt)
-  if [[ -z $total_best ]] || (($(echo "$total < $total_best" | bc))); then total_best=$total cxx_best=$cxx; fi
+  total=$(minus "$end" "$start")
+  cxx=$(awk '{ s += $1 } END { printf "%.2f", s }' cxx-time.txt)
+  if [[ -z $total_best ]] || less "$total" "$total_best"; then total_best=$total cxx_best=$cxx; fi
 done
 hello_size=$(stat -c %s hello)
 strip -o hello.stripped hello

@@ -4,5 +4,5 @@ start=$(date +%s.%N)
 "${BENCH_REAL_CXX:-c++}" "$@"
 status=$?
 end=$(date +%s.%N)
-echo "$end - $start" | bc >>"$BENCH_CXX_TIME"
+awk -v a="$end" -v b="$start" 'BEGIN { printf "%.3f\n", a - b }' >>"$BENCH_CXX_TIME"
 exit $status
