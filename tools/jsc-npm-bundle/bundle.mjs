@@ -8,6 +8,8 @@
 // its module.exports the default export) and esbuild hoists all modules into one
 // flat scope: top-level functions and variables of every file, in dependency order,
 // with no __commonJS wrappers. Node's built-in modules stay require calls.
+// A "browser" bundle is a web page's script, never compiled ahead of time, so it
+// keeps esbuild's own CommonJS handling (lazy, as Node runs it).
 import { builtinModules } from 'node:module';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -76,7 +78,7 @@ try {
     external: platform === 'browser' ? [] : [...builtins],
     logLevel: 'error',
     legalComments: 'none',
-    plugins: [commonJsToEsm],
+    plugins: platform === 'browser' ? [] : [commonJsToEsm],
   });
 } catch {
   process.exit(1);
