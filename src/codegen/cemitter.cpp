@@ -132,6 +132,10 @@ void CEmitter::emitMain(const Module& entry, const std::set<std::string>& static
     os << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
     if (hybrid) os << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
     ownedLocals = statics;
+    std::vector<const ASTNode*> stmts;
+    for (const ASTNode& stmt : entry.ast.children)
+        if (stmt.type != "FunctionDeclaration") stmts.push_back(&stmt);
+    hoistBlockVars(stmts, os, 1);
     for (const ASTNode& stmt : entry.ast.children) {
         if (stmt.type != "FunctionDeclaration") emitStmt(stmt, os, 1);
     }

@@ -71,7 +71,7 @@ public:
     // ---- hybrid dispatcher (emit_dispatch.cpp) ----
     void emitHybridAotDispatch(const Module& entry, std::ostringstream& os);
 
-    // ---- statements (emit_stmt.cpp, emit_control.cpp, emit_decl.cpp) ----
+    // ---- statements (emit_stmt.cpp, emit_try.cpp, emit_switch.cpp, emit_for.cpp, emit_decl.cpp, var_hoisting.cpp) ----
     void emitStmt(const ASTNode& stmt, std::ostringstream& out, int level);
     void emitBlock(const ASTNode& body, std::ostringstream& out, int level);
     void emitFor(const ASTNode& forStmt, std::ostringstream& out, int level);
@@ -85,7 +85,8 @@ public:
     void collectHttpCreateServerHandlerIds(const ASTNode& node);
     void diagUnsupported(const std::string& feature, const std::string& detail);
 
-    // ---- expressions (emit_expr.cpp, emit_operators.cpp, emit_member.cpp, value_forms.cpp, naming.cpp) ----
+    // ---- expressions (emit_expr.cpp, emit_operators.cpp, emit_assign.cpp, emit_object.cpp, emit_member.cpp,
+    //      value_forms.cpp, naming.cpp) ----
     void emitExpr(const ASTNode& node, std::ostringstream& os);
     void emitValue(const ASTNode& node, std::ostringstream& os);
     void emitOwned(const ASTNode& node, std::ostringstream& os);
@@ -139,6 +140,8 @@ public:
     std::map<const ASTNode*, std::string> feModulePaths;  // native -> path of the module it is written in
     std::map<std::string, int> compiledArity;             // C++ name of every compiled function -> parameters
     std::set<std::string> closureCaptured;                // enclosing locals reported as read by nested functions
+    std::map<const ASTNode*, std::string> sequencedUnits;  // call part -> local holding its value, while written
+    int sequencedCounter = 0;                              // locals named so far
 
 private:
     // translation unit pieces
@@ -164,6 +167,7 @@ private:
     void emitFunctionPrototypes(const ASTNode& program, const std::string& prefix, std::ostringstream& os) const;
     void collectPrototypes(const ASTNode& fn, const std::string& prefix, std::vector<std::string>& out) const;
     std::vector<std::string> cxxParamNames(const std::vector<std::string>& params, const std::string& fnName);
+    void hoistBlockVars(const std::vector<const ASTNode*>& stmts, std::ostringstream& os, int level);
 
     // statement rows
     void emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level);
@@ -203,15 +207,26 @@ private:
     void emitVoid(const ASTNode& arg, std::ostringstream& os);
     void emitDelete(const ASTNode& arg, std::ostringstream& os);
     void emitMemberKey(const ASTNode& member, std::ostringstream& os);
+    void emitMemberSlotOpen(const ASTNode& member, std::ostringstream& os);
     void emitMemberAssign(const ASTNode& target, const std::string& op, const ASTNode& value, std::ostringstream& os);
     void emitMemberUpdate(const ASTNode& node, const ASTNode& target, std::ostringstream& os);
     void emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                            std::ostringstream& os);
     void emitModuleExportsRead(std::ostringstream& os) const;
     bool isOwnedName(const std::string& name) const;
+    bool yieldsOwnedVariable(const ASTNode& node) const;
     std::string valueText(const ASTNode& node);
 
     // call pieces (emit_call*.cpp)
+    void emitCallShape(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,
+                       bool borrowResult);
+    void emitArgValue(const ASTNode& node, std::ostringstream& os);
+    void emitArgOwned(const ASTNode& node, std::ostringstream& os);
+    static std::vector<const ASTNode*> evaluationUnits(const ASTNode& callee, const std::vector<const ASTNode*>& args);
+    bool needsSequencing(const std::vector<const ASTNode*>& units) const;
+    void emitSequencedCall(const ASTNode& call, const std::vector<const ASTNode*>& args,
+                           const std::vector<const ASTNode*>& units, std::ostringstream& os, bool borrowResult);
+    bool callsCompiledFunction(const std::string& name, size_t argc) const;
     void emitCountedValues(const std::vector<const ASTNode*>& args, std::ostringstream& os);
     void emitValuePlaces(const std::vector<const ASTNode*>& args, size_t places, std::ostringstream& os);
     void emitValueOr(const std::vector<const ASTNode*>& args, size_t index, const char* fallback,
@@ -219,6 +234,7 @@ private:
     void emitMethodCallWithKey(const ASTNode& object, const std::string& keyText,
                                const std::vector<const ASTNode*>& args, std::ostringstream& os);
     void emitMemberCall(const ASTNode& callee, const std::vector<const ASTNode*>& args, std::ostringstream& os);
+    static bool isGlobalFunctionName(const std::string& name);
     bool emitGlobalFunctionCall(const std::string& name, const std::vector<const ASTNode*>& args,
                                 std::ostringstream& os);
     void emitIdentifierCall(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,

@@ -92,11 +92,8 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
 // obj[k] = v and compound assignments to a member store the new value in the object and yield it.
 void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                                 std::ostringstream& os) {
-    os << "([&](){ JsValue __o = ";
-    emitValue(target.children[0], os);
-    os << "; JsValue __k = ";
-    emitMemberKey(target, os);
-    os << "; JsValue __v = ";
+    emitMemberSlotOpen(target, os);
+    os << "JsValue __v = ";
     const char* fn = lookupCompound(op);
     if (op == "=") {
         emitOwned(value, os);
@@ -114,11 +111,8 @@ void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, co
 void CEmitter::emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                                  std::ostringstream& os) {
     if (target.type == "MemberExpression" && target.children.size() >= 2) {
-        os << "([&](){ JsValue __o = ";
-        emitValue(target.children[0], os);
-        os << "; JsValue __k = ";
-        emitMemberKey(target, os);
-        os << "; JsValue __cur = js_obj_get(__o, __k); if (" << keepCurrentTest(op, "__cur")
+        emitMemberSlotOpen(target, os);
+        os << "JsValue __cur = js_obj_get(__o, __k); if (" << keepCurrentTest(op, "__cur")
            << ") return __cur; JsValue __v = ";
         emitOwned(value, os);
         os << "; js_obj_set_computed(&__o, __k, js_clone_value(__v)); return __v; })()";

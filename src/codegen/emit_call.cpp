@@ -8,6 +8,20 @@ void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool bo
     const ASTNode& callee = call.children[0];
     std::vector<const ASTNode*> args;
     for (size_t i = 1; i < call.children.size(); ++i) args.push_back(&call.children[i]);
+    // A callee nothing declares throws before its arguments run, so they are not evaluated first.
+    const bool unknownCallee = callee.type == "Identifier" && !isGlobalFunctionName(identName(callee)) &&
+                               !isBoundName(identName(callee));
+    const std::vector<const ASTNode*> units = evaluationUnits(callee, args);
+    if (!unknownCallee && needsSequencing(units)) {
+        emitSequencedCall(call, args, units, os, borrowResult);
+        return;
+    }
+    emitCallShape(call, args, os, borrowResult);
+}
+
+void CEmitter::emitCallShape(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,
+                             bool borrowResult) {
+    const ASTNode& callee = call.children[0];
     if (callee.type == "MemberExpression" && callee.children.size() >= 2)
         emitMemberCall(callee, args, os);
     else if (callee.type == "Identifier")
@@ -21,7 +35,7 @@ void CEmitter::emitCountedValues(const std::vector<const ASTNode*>& args, std::o
     os << args.size();
     for (const ASTNode* a : args) {
         os << ", ";
-        emitValue(*a, os);
+        emitArgValue(*a, os);
     }
 }
 
@@ -31,7 +45,7 @@ void CEmitter::emitValuePlaces(const std::vector<const ASTNode*>& args, size_t p
     for (size_t i = 0; i < places; ++i) {
         if (i) os << ", ";
         if (i < args.size())
-            emitValue(*args[i], os);
+            emitArgValue(*args[i], os);
         else
             os << "JS_UNDEFINED()";
     }
@@ -40,7 +54,25 @@ void CEmitter::emitValuePlaces(const std::vector<const ASTNode*>& args, size_t p
 void CEmitter::emitValueOr(const std::vector<const ASTNode*>& args, size_t index, const char* fallback,
                            std::ostringstream& os) {
     if (index < args.size())
-        emitValue(*args[index], os);
+        emitArgValue(*args[index], os);
     else
         os << fallback;
+}
+
+// The value of an argument (or of the callee's object, key or value), or the local that holds it
+// when the call's parts are evaluated in order first.
+void CEmitter::emitArgValue(const ASTNode& node, std::ostringstream& os) {
+    auto it = sequencedUnits.find(&node);
+    if (it != sequencedUnits.end())
+        os << it->second;
+    else
+        emitValue(node, os);
+}
+
+void CEmitter::emitArgOwned(const ASTNode& node, std::ostringstream& os) {
+    auto it = sequencedUnits.find(&node);
+    if (it != sequencedUnits.end())
+        os << "std::move(" << it->second << ")";
+    else
+        emitCallArg(node, os);
 }

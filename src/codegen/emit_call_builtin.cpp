@@ -67,7 +67,7 @@ void CEmitter::emitCreateServer(const std::string& module, const std::vector<con
         native = queueFeNative(handler);
     }
     if (native.empty())
-        emitValue(handler, os);
+        emitArgValue(handler, os);
     else
         os << "JsOwned::from_value(js_native_fn(" << native << ")).borrow()";
     os << ")";

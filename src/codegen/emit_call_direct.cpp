@@ -22,17 +22,14 @@ void CEmitter::emitIdentifierCall(const ASTNode& call, const std::vector<const A
         os << unboundNameText(name);
         return;
     }
-    const std::string cxx = resolve(name);
-    const bool shadowedByLocal = ownedLocals.count(name) && !entryStatics.count(name);
-    auto arity = compiledArity.find(cxx);
-    if (shadowedByLocal || !isCompiledFunction(name, cxx) || arity->second != static_cast<int>(args.size())) {
+    if (!callsCompiledFunction(name, args.size())) {
         emitValueCall(callee, args, os, borrowResult);
         return;
     }
-    os << cxx << "(";
+    os << resolve(name) << "(";
     for (size_t i = 0; i < args.size(); ++i) {
         if (i) os << ", ";
-        emitCallArg(*args[i], os);
+        emitArgOwned(*args[i], os);
     }
     os << ")";
     if (borrowResult) os << ".borrow()";
@@ -43,7 +40,7 @@ void CEmitter::emitIdentifierCall(const ASTNode& call, const std::vector<const A
 void CEmitter::emitValueCall(const ASTNode& callee, const std::vector<const ASTNode*>& args, std::ostringstream& os,
                              bool borrowResult) {
     os << "JsOwned::from_value(js_call(";
-    emitValue(callee, os);
+    emitArgValue(callee, os);
     os << ", ";
     emitCountedValues(args, os);
     os << "))";
@@ -64,6 +61,15 @@ void CEmitter::emitRequireCall(const ASTNode& call, std::ostringstream& os, bool
     emitBareRequireExpr(spec, os);
     os << ")";
     if (borrowResult) os << ".borrow()";
+}
+
+// A direct C++ call: the name is no local that shadows a compiled function, names one, and the call
+// passes exactly as many arguments as it declares.
+bool CEmitter::callsCompiledFunction(const std::string& name, size_t argc) const {
+    if (!isBoundName(name) || (ownedLocals.count(name) && !entryStatics.count(name))) return false;
+    const std::string cxx = resolve(name);
+    auto arity = compiledArity.find(cxx);
+    return isCompiledFunction(name, cxx) && arity->second == static_cast<int>(argc);
 }
 
 // The callee names a C++ function the generator writes: a dependency module's or a hoisted function

@@ -2,9 +2,17 @@
 
 #include "codegen/cemitter.h"
 
+bool CEmitter::isGlobalFunctionName(const std::string& name) {
+    static const std::set<std::string> names = {"String",      "Number",       "Boolean",
+                                                 "eval",        "Function",     "setTimeout",
+                                                 "setInterval", "clearTimeout", "clearInterval"};
+    return names.count(name) > 0;
+}
+
 // The global conversion functions, dynamic code and timers; false when `name` is none of them.
 bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector<const ASTNode*>& args,
                                       std::ostringstream& os) {
+    if (!isGlobalFunctionName(name)) return false;
     if (name == "String") {
         os << "([&](){ char* __s = js_to_cstr(";
         emitValueOr(args, 0, "JS_UNDEFINED()", os);
@@ -28,7 +36,7 @@ bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector
         os << "jsc_quickjs_function_construct((int)" << n << ", (const JsValue[]){ ";
         for (size_t i = 0; i < n; ++i) {
             if (i) os << ", ";
-            emitValue(*args[i], os);
+            emitArgValue(*args[i], os);
         }
         os << " })";
     } else if (name == "setTimeout" || name == "setInterval") {
@@ -43,8 +51,6 @@ bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector
         os << "jsc_uv_clear_timer(";
         emitValueOr(args, 0, "JS_UNDEFINED()", os);
         os << ")";
-    } else {
-        return false;
     }
     return true;
 }

@@ -45,7 +45,9 @@ void CEmitter::emitJscMemberCall(const ASTNode& object, const std::string& metho
 
 void CEmitter::emitComputedMemberCall(const ASTNode& object, const ASTNode& key,
                                       const std::vector<const ASTNode*>& args, std::ostringstream& os) {
-    emitMethodCallWithKey(object, valueText(key), args, os);
+    std::ostringstream keyText;
+    emitArgValue(key, keyText);
+    emitMethodCallWithKey(object, keyText.str(), args, os);
 }
 
 // "js_jsc_cm" + n: at most eight arguments are written and evaluated.
@@ -53,11 +55,11 @@ void CEmitter::emitMethodCallWithKey(const ASTNode& object, const std::string& k
                                      const std::vector<const ASTNode*>& args, std::ostringstream& os) {
     const size_t n = std::min<size_t>(args.size(), 8);
     os << "js_jsc_cm" << n << "(";
-    emitValue(object, os);
+    emitArgValue(object, os);
     os << ", " << keyText;
     for (size_t i = 0; i < n; ++i) {
         os << ", ";
-        emitValue(*args[i], os);
+        emitArgValue(*args[i], os);
     }
     os << ")";
 }

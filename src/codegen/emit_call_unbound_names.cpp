@@ -28,5 +28,7 @@ std::string CEmitter::unboundNameText(const std::string& name) const {
             "undeclared name `" + name + "`",
             "Nothing declares `" + name + "`; it throws ReferenceError \"" + name +
                 " is not defined\" where it is evaluated.");
-    return "js_not_defined(\"" + escapeString(name) + "\")";
+    // js_not_defined throws; the static after the comma is never reached and only gives the text the
+    // shape of a variable, so it can also be assigned, incremented and have its address taken.
+    return "(js_not_defined(\"" + escapeString(name) + "\"), jsc_g_globalThis)";
 }

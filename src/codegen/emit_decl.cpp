@@ -35,6 +35,8 @@ void CEmitter::emitVarDecl(const ASTNode& declarator, std::ostringstream& out, i
     const std::string name = identName(binding);
     const std::string T = terminate ? ";\n" : "";
     const std::string head = ind + (declare && !ownedLocals.count(name) ? "JsOwned " : "");
+    // Declaring again without a value keeps the variable's value, as `var x;` does.
+    if (!init && ownedLocals.count(name)) return;
     if (!init || !isRequireCall(*init)) {
         out << head << name << " = ";
         if (init)

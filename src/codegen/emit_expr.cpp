@@ -104,11 +104,23 @@ void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
         return;
     }
     const std::string op = jsonStringOr(node, "operator", "&&");
-    os << (op == "&&" ? "js_and(" : "js_or(");
+    const ASTNode& right = node.children[1];
+    const bool plainRight = right.type == "Literal" ||
+                            (right.type == "Identifier" && (isOwnedName(identName(right)) || scope.count(identName(right))));
+    if (plainRight) {
+        os << (op == "&&" ? "js_and(" : "js_or(");
+        emitValue(node.children[0], os);
+        os << ", ";
+        emitValue(right, os);
+        os << ")";
+        return;
+    }
+    // A right operand that can throw or act (obj && obj.k, x || make()) runs only when JavaScript runs it.
+    os << "([&]() -> JsValue { JsValue __l = ";
     emitValue(node.children[0], os);
-    os << ", ";
-    emitValue(node.children[1], os);
-    os << ")";
+    os << "; if (" << (op == "&&" ? "!" : "") << "js_truthy(__l)) return __l; return ";
+    emitValue(right, os);
+    os << "; })()";
 }
 
 void CEmitter::emitNew(const ASTNode& node, std::ostringstream& os) {

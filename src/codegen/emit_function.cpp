@@ -91,6 +91,7 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     for (const std::string& p : params) os << inner << "(void)" << p << ";\n";
     const std::set<std::string> savedOwned = ownedLocals;
     ownedLocals = std::set<std::string>(params.begin(), params.end());
+    if (body) hoistBlockVars(bodyStatements(*body), os, level + 1);
     if (body) {
         for (const ASTNode& child : body->children)
             if (child.type != "FunctionDeclaration") emitStmt(child, os, level + 1);

@@ -61,6 +61,15 @@ void CEmitter::emitModuleExportsRead(std::ostringstream& os) const {
         os << "JS_UNDEFINED()";
 }
 
+// Opens the lambda that reads, updates or stores one property: the object in __o, the key in __k.
+void CEmitter::emitMemberSlotOpen(const ASTNode& member, std::ostringstream& os) {
+    os << "([&](){ JsValue __o = ";
+    emitValue(member.children[0], os);
+    os << "; JsValue __k = ";
+    emitMemberKey(member, os);
+    os << "; ";
+}
+
 void CEmitter::emitMemberKey(const ASTNode& member, std::ostringstream& os) {
     if (jsonTrue(member, "computed"))
         emitValue(member.children[1], os);

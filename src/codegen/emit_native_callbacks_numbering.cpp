@@ -14,6 +14,7 @@ void CEmitter::scanFeUidsSubtree(const ASTNode& node) {
         feModulePaths.clear();
         compiledArity.clear();
         closureCaptured.clear();
+        sequencedCounter = 0;
     }
     numberFunctionExpressions(node, owner ? owner->path : currentModulePath);
     if (!owner) return;

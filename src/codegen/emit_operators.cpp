@@ -139,11 +139,8 @@ void CEmitter::emitMemberUpdate(const ASTNode& node, const ASTNode& target, std:
     const std::string op = jsonStringOr(node, "operator", "++");
     auto prefix = node.json.find("prefix");
     const bool pre = prefix == node.json.end() || !prefix->is_boolean() || prefix->get<bool>();
-    os << "([&](){ JsValue __o = ";
-    emitValue(target.children[0], os);
-    os << "; JsValue __k = ";
-    emitMemberKey(target, os);
-    os << "; JsValue __cur = js_obj_get(__o, __k); JsValue __r = "
+    emitMemberSlotOpen(target, os);
+    os << "JsValue __cur = js_obj_get(__o, __k); JsValue __r = "
        << (op == "++" ? (pre ? "js_preinc" : "js_postinc") : (pre ? "js_predec" : "js_postdec"))
        << "(&__cur); js_obj_set_computed(&__o, __k, js_clone_value(__cur)); return __r; })()";
 }

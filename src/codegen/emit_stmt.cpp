@@ -148,12 +148,7 @@ void CEmitter::emitUnsupportedStmt(const ASTNode& stmt, std::ostringstream& out,
 
 void CEmitter::emitBlock(const ASTNode& body, std::ostringstream& out, int level) {
     out << "{\n";
-    std::vector<const ASTNode*> stmts;
-    if (body.type == "BlockStatement")
-        for (const ASTNode& child : body.children) stmts.push_back(&child);
-    else
-        stmts.push_back(&body);
-    emitStatementsScoped(stmts, out, level + 1);
+    emitStatementsScoped(bodyStatements(body), out, level + 1);
     out << indentOf(level) << "}\n";
 }
 

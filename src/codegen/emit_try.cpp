@@ -10,13 +10,7 @@ void CEmitter::emitTry(const ASTNode& stmt, std::ostringstream& out, int level) 
         return;
     }
     out << ind << "try {\n";
-    const ASTNode& block = stmt.children[0];
-    std::vector<const ASTNode*> stmts;
-    if (block.type == "BlockStatement")
-        for (const ASTNode& child : block.children) stmts.push_back(&child);
-    else
-        stmts.push_back(&block);
-    emitStatementsScoped(stmts, out, level + 1);
+    emitStatementsScoped(bodyStatements(stmt.children[0]), out, level + 1);
     out << ind << "}\n";
     if (stmt.children.size() < 2) return;
     size_t next = 2;
@@ -50,11 +44,8 @@ void CEmitter::emitCatch(const ASTNode& clause, std::ostringstream& out, int lev
         ownedLocals.insert(p);
         bodyIndex = 1;
     }
-    if (clause.children.size() > bodyIndex && clause.children[bodyIndex].type == "BlockStatement") {
-        std::vector<const ASTNode*> stmts;
-        for (const ASTNode& child : clause.children[bodyIndex].children) stmts.push_back(&child);
-        emitStatementsScoped(stmts, out, level + 2);
-    }
+    if (clause.children.size() > bodyIndex && clause.children[bodyIndex].type == "BlockStatement")
+        emitStatementsScoped(bodyStatements(clause.children[bodyIndex]), out, level + 2);
     ownedLocals = saved;
     out << ind << "}\n";
 }

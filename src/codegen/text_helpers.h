@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "frontend/ast.h"
 
@@ -24,6 +25,16 @@ inline std::string jsonStringOr(const ASTNode& node, const char* key, const char
 inline bool jsonHas(const ASTNode& node, const char* key) {
     auto it = node.json.find(key);
     return it != node.json.end() && !it->is_null();
+}
+
+// The statements of a body: a block's children, or the body itself when it is a single statement.
+inline std::vector<const ASTNode*> bodyStatements(const ASTNode& body) {
+    std::vector<const ASTNode*> stmts;
+    if (body.type == "BlockStatement")
+        for (const ASTNode& child : body.children) stmts.push_back(&child);
+    else
+        stmts.push_back(&body);
+    return stmts;
 }
 
 // True when the JSON member `key` is the boolean true.

@@ -4,6 +4,15 @@ bool CEmitter::isOwnedName(const std::string& name) const {
     return ownedLocals.count(name) || entryStatics.count(name) || bareRequireDestructured.count(name);
 }
 
+// An assignment to an owned name yields the JsOwned variable itself, which the value forms borrow.
+bool CEmitter::yieldsOwnedVariable(const ASTNode& node) const {
+    if (node.type != "AssignmentExpression" || node.children.size() < 2) return false;
+    const std::string op = node.json.value("operator", std::string("="));
+    if (op == "&&=" || op == "||=" || op == "?\?=") return false;
+    const ASTNode& target = node.children[0];
+    return target.type == "Identifier" && isOwnedName(identName(target));
+}
+
 std::string CEmitter::valueText(const ASTNode& node) {
     std::ostringstream tmp;
     emitValue(node, tmp);
@@ -42,6 +51,10 @@ void CEmitter::emitValue(const ASTNode& node, std::ostringstream& os) {
         os << "JsOwned::from_value(";
         emitExpr(node, os);
         os << ").borrow()";
+    } else if (yieldsOwnedVariable(node)) {
+        os << "(";
+        emitExpr(node, os);
+        os << ").borrow()";
     } else {
         emitExpr(node, os);
     }
@@ -61,9 +74,9 @@ void CEmitter::emitOwned(const ASTNode& node, std::ostringstream& os) {
     } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
         emitExpr(node, os);
     } else {
-        os << "js_clone_value(";
+        os << "js_clone_value(" << (yieldsOwnedVariable(node) ? "(" : "");
         emitExpr(node, os);
-        os << ")";
+        os << (yieldsOwnedVariable(node) ? ").borrow())" : ")");
     }
 }
 
@@ -77,8 +90,8 @@ void CEmitter::emitCallArg(const ASTNode& node, std::ostringstream& os) {
     } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
         emitCallImpl(node, os, false);
     } else {
-        os << "JsOwned::from_value(";
+        os << "JsOwned::from_value(" << (yieldsOwnedVariable(node) ? "(" : "");
         emitExpr(node, os);
-        os << ")";
+        os << (yieldsOwnedVariable(node) ? ").borrow())" : ")");
     }
 }

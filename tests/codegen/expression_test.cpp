@@ -140,7 +140,7 @@ TEST_F(Expr, LogicalAssignmentsAssignOnlyWhenNeeded) {
     };
     EXPECT_EQ(text(0, "||="), "(js_truthy(x.borrow()) ? x.borrow() : (x = js_clone_value(v.borrow())).borrow())");
     EXPECT_EQ(text(1, "&&="), "(!js_truthy(mod_m_g) ? mod_m_g : (mod_m_g = js_clone_value(v.borrow())))");
-    EXPECT_EQ(text(2, "??="),
+    EXPECT_EQ(text(2, "?\?="),
               "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __cur = js_obj_get(__o, __k); "
               "if (!js_truthy(js_eq(__cur, JS_NULL()))) return __cur; JsValue __v = js_clone_value(v.borrow()); "
               "js_obj_set_computed(&__o, __k, js_clone_value(__v)); return __v; })()");
@@ -212,4 +212,21 @@ TEST(Naming, EscapeAndIdentName) {
     EXPECT_EQ(CEmitter::escapeString("a\tb\r\n\"\\\x01\xC3\xA9"), "a\\tb\\r\\n\\\"\\\\\x01\xC3\xA9");
     EXPECT_EQ(CEmitter::identName(Parser::parseNode({{"type", "Identifier"}, {"name", "q"}})), "q");
     EXPECT_EQ(CEmitter::identName(Parser::parseNode({{"type", "Literal"}, {"value", 1}})), "<anon>");
+}
+
+TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
+    EXPECT_EQ(exprText(em, "x = 1", 'V'), "(x = JS_NUM(1)).borrow()");
+    EXPECT_EQ(exprText(em, "x = v", 'O'), "js_clone_value((x = js_clone_value(v.borrow())).borrow())");
+    EXPECT_EQ(exprText(em, "x += 1", 'A'), "JsOwned::from_value((x = JsOwned::from_value(js_add(x.borrow(), JS_NUM(1)))).borrow())");
+    EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
+}
+
+TEST_F(Expr, LogicalOperatorsSkipARightOperandThatCanThrow) {
+    EXPECT_EQ(E("o && o.k"),
+              "([&]() -> JsValue { JsValue __l = o.borrow(); if (!js_truthy(__l)) return __l; return "
+              "JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(); })()");
+    EXPECT_EQ(E("a || o.k"),
+              "([&]() -> JsValue { JsValue __l = a.borrow(); if (js_truthy(__l)) return __l; return "
+              "JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(); })()");
+    EXPECT_EQ(E("a || 'x'"), "js_or(a.borrow(), JsOwned::from_value(JS_STR(\"x\")).borrow())");
 }

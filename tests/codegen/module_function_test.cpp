@@ -158,3 +158,59 @@ TEST(Dispatcher, OnlyParameterlessFunctionsSkipThePayload) {
               std::string::npos);
     EXPECT_NE(text.find("JsOwned __ret = $b();"), std::string::npos);
 }
+
+TEST(Requires, EntryDeclarationsAssignTheirStatics) {
+    std::vector<Module> list = resolveProgram(
+        {{"main.js",
+          "const fs = require('fs');\nconst m = require('./m');\nconst f = require('./f');\n"
+          "const { add } = require('./math');\nconst n = require('./none');\n"},
+         {"m.js", "module.exports = { v: 1 };\n"},
+         {"f.js", "function f() {}\nmodule.exports = f;\n"},
+         {"math.js", "function add(a, b) { return a + b; }\nmodule.exports = { add };\n"},
+         {"none.js", ""}},
+        "main.js");
+    CEmitter em;
+    const std::string text = em.emitModules(list, false);
+    EXPECT_NE(text.find("    fs = JsOwned::from_borrowed(js_node_require(JS_STR(\"fs\")));\n"
+                        "    mod_m_init(); /* execute module: ./m */\n"
+                        "    m = JsOwned::from_borrowed(mod_m_exports);\n"
+                        "    mod_f_init(); /* execute module: ./f */\n"
+                        "    /* require('./f') resolved at compile time */\n"
+                        "    mod_math_init(); /* execute module: ./math */\n"
+                        "    /* require('./math') resolved at compile time */\n"
+                        "    mod_none_init(); /* execute module: ./none */\n"
+                        "    n = JsOwned::from_borrowed(mod_none_exports);\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST(Requires, DependencyRequireDeclaratorsGetStaticsAndAssignments) {
+    std::vector<Module> list = resolveProgram(
+        {{"main.js", "require('./m');"},
+         {"m.js", "var fs = require('fs');\nvar h = require('./h');\nfunction use() { return fs; }\n"},
+         {"h.js", "module.exports = 2;\n"}},
+        "main.js");
+    CEmitter em;
+    const std::string text = em.emitModules(list, false);
+    EXPECT_NE(text.find("static JsValue mod_m_exports;\nstatic JsValue mod_m_fs;\nstatic JsValue mod_m_h;\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("    mod_m_fs = js_node_require(JS_STR(\"fs\"));\n    mod_h_init();\n"
+                        "    /* h = require('./h') resolved */\n    mod_m_h = mod_h_exports;\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("    return JsOwned::from_value(js_clone_value(mod_m_fs));\n"), std::string::npos);
+}
+
+TEST(Function, VarUsedAfterItsBlockIsDeclaredAtTheTop) {
+    CEmitter em;
+    EXPECT_EQ(functionText(em,
+                           "function f(c) { if (c) { var m = 1; } else { var m = 2; var t = 3; } "
+                           "for (var i = 0; i < 2; i++) {} return m + i; }",
+                           ""),
+              "JsOwned f(JsOwned c) {\n    (void)c;\n    JsOwned m;\n    JsOwned i;\n"
+              "    if (js_truthy(c.borrow())) {\n        m = JS_NUM(1);\n    }\n"
+              "    else {\n        m = JS_NUM(2);\n        JsOwned t = JS_NUM(3);\n    }\n"
+              "    for (i = JS_NUM(0); js_truthy(JsOwned::from_value(js_lt(i.borrow(), "
+              "JsOwned::from_value(JS_NUM(2)).borrow())).borrow()); js_postinc(i.ptr())) {\n    }\n"
+              "    return JsOwned::from_value(js_add(m.borrow(), i.borrow()));\n}\n");
+}

@@ -69,7 +69,7 @@ TEST_F(Stmt, ForPartsComeFromTheirFields) {
 
 TEST_F(Stmt, DeclarationsAndBlockScopedNames) {
     em.ownedLocals.clear();
-    EXPECT_EQ(S("var q; var q = 1;"), "    JsOwned q = js_undefined();\n    q = JS_NUM(1);\n");
+    EXPECT_EQ(S("var q; var q = 1; var q;"), "    JsOwned q = js_undefined();\n    q = JS_NUM(1);\n");
     EXPECT_EQ(S("if (q) { var t = 1; t = 2; } else { var t = 3; }"),
               "    if (js_truthy(q.borrow())) {\n        JsOwned t = JS_NUM(1);\n        t = JS_NUM(2);\n    }\n"
               "    else {\n        JsOwned t = JS_NUM(3);\n    }\n");
@@ -162,4 +162,11 @@ TEST_F(Stmt, NestedFunctionDeclarationIsReportedAndStubbed) {
               "    if (js_truthy(x.borrow())) {\n        /* unsupported stmt: nested FunctionDeclaration outside a "
               "function body (not hoisted here) */\n    }\n");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Feature: nested FunctionDeclaration\n"), std::string::npos);
+}
+
+TEST_F(Stmt, DestructuringABareRequireReadsEachKeyFromTheModule) {
+    EXPECT_EQ(S("const { p, q: c } = require('fs');"),
+              "    JsOwned p = JsOwned::from_value(js_obj_get(js_node_require(JS_STR(\"fs\")), JS_STR(\"p\")));\n"
+              "    JsOwned c = JsOwned::from_value(js_obj_get(js_node_require(JS_STR(\"fs\")), JS_STR(\"q\")));\n");
+    EXPECT_TRUE(em.ownedLocals.count("c"));
 }

@@ -46,7 +46,7 @@ TEST(TranslationUnit, PlainSingleModuleIsHeadStaticsDispatcherAndMain) {
     const std::string text = emitProgram("var b = 1;\nvar a = 2;\nvar b;\n");
     const std::string expected = std::string(kHead) + "static JsOwned a;\nstatic JsOwned b;\n\n" + kEmptyDispatcher +
                                  kMainStart +
-                                 "    b = JS_NUM(1);\n    a = JS_NUM(2);\n    b = js_undefined();\n"
+                                 "    b = JS_NUM(1);\n    a = JS_NUM(2);\n"
                                  "    return 0;\n}\n";
     EXPECT_EQ(text, expected);
 }

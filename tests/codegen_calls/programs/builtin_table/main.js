@@ -1,0 +1,27 @@
+var fs = require('fs');
+var path = require('path');
+var os = require('os');
+var crypto = require('crypto');
+var util = require('util');
+
+var tmp = path.join(os.tmpdir(), 'orvan_calls_table.txt');
+fs.writeFileSync(tmp, 'hello table', 'utf8');
+console.log(fs.existsSync(tmp));
+console.log(fs.readFileSync(tmp, 'utf8'));
+console.log(fs.readdirSync(os.tmpdir()).indexOf('orvan_calls_table.txt') >= 0);
+console.log(path.join('a', 'b', '../c'));
+console.log(path.resolve('/x/y/../z'));
+console.log(path.dirname('/a/b/c.txt'));
+console.log(path.basename('/a/b/c.txt', '.txt'));
+console.log(path.extname('/a/b/c.txt'));
+console.log(os.platform() === process.platform);
+console.log(os.homedir().length > 0);
+console.log(os.tmpdir().length > 0);
+console.log(process.cwd() === path.resolve('.'));
+console.log(crypto.randomBytes(8).length);
+console.log(crypto.createHash('sha256').update('abc').digest('hex'));
+console.log(util.format('%s=%d', 'n', 42));
+fs.unlinkSync(tmp);
+console.log(fs.existsSync(tmp));
+process.exit(0);
+console.log('not reached');

@@ -1,0 +1,2 @@
+var config = { name: 'orvan', level: 3 };
+module.exports = config;

@@ -1,0 +1,2 @@
+function greet(who) { return 'hello, ' + who; }
+module.exports = greet;

@@ -1,0 +1,1 @@
+module.exports.hello = function (who) { return 'hello ' + who; };
