@@ -182,6 +182,10 @@ TEST(AssertModule, PassingChecks) {
 TEST(UrlModule, FileUrlsAndPaths) {
     EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file:///a/b%20c"))), "/a/b c");
     EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file://localhost/x?q#h"))), "/x");
+    EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file://LOCALHOST/a//b/%2e%2e/c"))), "/a//c");
+    EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file:/x/./"))), "/x/");
+    EXPECT_EQ(prop(callMember("url", "pathToFileURL", JS_STR("/^|[]~\\\xC3\xA9!$&'()*+,;=@")), "href"),
+              "file:///%5E%7C%5B%5D%7E%5C%C3%A9!$&'()*+,;=@");
     JsValue u = callMember("url", "pathToFileURL", JS_STR("/a/b c#?%"));
     EXPECT_EQ(prop(u, "href"), "file:///a/b%20c%23%3F%25");
     EXPECT_EQ(text(js_jsc_cm0(u, JS_STR("toString"))), "file:///a/b%20c%23%3F%25");
