@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 inline JsValue json(const char* text) { return jsrt_json_parse(text); }
@@ -36,4 +37,16 @@ std::string thrownText(F&& f) {
 template <class... A>
 JsValue method(const JsValue& obj, const char* name, const A&... args) {
     return js_jsc_cm8(obj, JS_STR(name), args...);
+}
+
+// Runs a command line through the shell; its standard output and error, and
+// the wait status in *status.
+inline std::string runProgram(const std::string& command, int* status) {
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    std::string out;
+    char buf[256];
+    std::size_t n;
+    while (p && (n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    *status = p ? pclose(p) : -1;
+    return out;
 }

@@ -3,7 +3,7 @@
 // operators, method calls, natives, thrown errors and the uncaught exit.
 #include "runtime_test_support.h"
 
-#include <cstdio>
+#include <malloc.h>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -119,22 +119,41 @@ TEST(Values, ThrowAndCatchAsTheGeneratedCodeDoes) {
     EXPECT_EQ(str(js_str("plain")), "plain");  // outside a catch block js_str makes a string
 }
 
-// The probe program lets an exception leave main, as a compiled program would.
-std::string runProbe(const char* mode, int* status) {
-    std::string cmd = std::string(RUNTIME_UNCAUGHT_PROBE) + " " + mode + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    char buf[256];
-    std::size_t n;
-    while (p && (n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    *status = p ? pclose(p) : -1;
-    return out;
-}
-
 TEST(Values, UncaughtErrorExitsWithNodeFirstLine) {
     int status = 0;
-    EXPECT_EQ(runProbe("type", &status), "before\nUncaught TypeError: Cannot read properties of undefined (reading 'x')\n");
+    EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " type", &status), "before\nUncaught TypeError: Cannot read properties of undefined (reading 'x')\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-    EXPECT_EQ(runProbe("text", &status), "before\nUncaught boom\n");
+    EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " text", &status), "before\nUncaught boom\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
+TEST(Values, ProgramOfEveryValueFormMatchesNode) {
+    int status = 0;
+    EXPECT_EQ(runProgram(RUNTIME_VALUE_FORMS_PROGRAM, &status),
+              "{ a: 1, b: 'two', nested: { list: null }, extra: 16 }\n"
+              "[ 3, 5, 5, 3 ] 30 function\n"
+              "***30! {\"a\":1,\"b\":\"two\",\"nested\":{\"list\":null},\"extra\":16}\n"
+              "caught: Cannot read properties of undefined (reading 'x')\n"
+              "3 42 keys: a,b,nested,extra\n"
+              "fast\n"
+              "7 false true\n"
+              "9 1|2|3\n");
+    EXPECT_EQ(status, 0);
+}
+
+TEST(Values, LoopsReleaseWhatTheyAllocate) {
+    auto run = [] {
+        JsOwned acc = JsOwned::from_value(js_obj_new());
+        for (JsOwned i = JS_NUM(0); js_truthy(js_lt(i.borrow(), JsOwned::from_value(JS_NUM(2000)).borrow())); js_postinc(i.ptr())) {
+            JsOwned s = JsOwned::from_value(js_add(JsOwned::from_value(JS_STR("item ")).borrow(), i.borrow()));
+            JsOwned parts = js_jsc_cm1(s.borrow(), JS_STR("split"), JsOwned::from_value(JS_STR(" ")).borrow());
+            ([&]() { JsValue __o = acc.borrow(); js_obj_set(&__o, "last", js_clone_value(parts.borrow())); return js_clone_value(__o); })();
+            { JsValue __v = js_add(s.borrow(), JS_STR("!")); js_dispose_value(&__v); }
+        }
+    };
+    run();  // warm up allocator caches
+    std::size_t before = mallinfo2().uordblks;
+    run();
+    std::size_t after = mallinfo2().uordblks;
+    EXPECT_LE(after, before + 1024);
 }
