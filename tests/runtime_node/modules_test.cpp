@@ -208,6 +208,10 @@ TEST(ChildProcessModule, ExecSyncCapturesOutputAndFailures) {
                               object({{"input", JS_STR("fed")}, {"encoding", JS_STR("utf8")}}))),
               "fed");
     EXPECT_EQ(text(callMember("child_process", "execSync", JS_STR("cat"), utf8)), "");
+    // A child that ignores a large input neither blocks nor kills the program.
+    EXPECT_EQ(text(callMember("child_process", "execSync", JS_STR("echo done"),
+                              object({{"input", jsrt_string(std::string(1 << 20, 'x'))}, {"encoding", JS_STR("utf8")}}))),
+              "done\n");
 
     JsValue env = jsrt_get(js_node_process(), "env");
     jsrt_set(env, "ORVAN_CHILD_TEST", JS_STR("seen"));
