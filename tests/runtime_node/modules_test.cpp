@@ -97,6 +97,8 @@ TEST(ProcessObject, ArgvEnvCwdAndPid) {
 TEST(ProcessObjectDeathTest, ExitAndExitCode) {
     EXPECT_EXIT(js_process_exit(JS_NUM(3)), ::testing::ExitedWithCode(3), "");
     EXPECT_EXIT(js_process_exit(JS_UNDEFINED()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(js_process_exit(JS_NUM(258)), ::testing::ExitedWithCode(2), "");
+    EXPECT_EXIT(js_process_exit(JS_NUM(1e300)), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(
         {
             JsValue p = js_node_process();
