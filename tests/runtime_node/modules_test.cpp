@@ -177,6 +177,7 @@ TEST(AssertModule, PassingChecks) {
     callMember("assert", "throws", thrower);
     callMember("assert", "throws", thrower, TypeError);
     callMember("assert", "throws", thrower, object({{"message", JS_STR("q")}}));
+    callMember("assert", "throws", js_native_fn([](int, JsValue*) -> JsValue { throw std::runtime_error("boom"); }));
     // A different error class passes the original error through.
     EXPECT_EQ(prop(thrownBy([&] { callMember("assert", "throws", thrower, RangeError); }), "name"), "TypeError");
 }
