@@ -10,7 +10,6 @@
 #include "runtime/jsc_rt_internal.h"
 
 #include <algorithm>
-#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
