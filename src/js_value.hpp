@@ -180,6 +180,14 @@ JsValue js_obj_new();
 JsValue js_obj_get(const JsValue& obj, const JsValue& key);
 JsValue js_obj_get_q(const JsValue& obj, const char* key);
 void js_obj_set(JsValue* obj, const char* key, JsValue value);
+// obj[key] = value with a key computed at run time (adopts the value).
+void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
+// `key in obj`, `value instanceof ctor` and `delete obj[key]`.
+JsValue js_in(const JsValue& key, const JsValue& obj);
+JsValue js_instanceof(const JsValue& value, const JsValue& ctor);
+JsValue js_delete(const JsValue& obj, const JsValue& key);
+// A name that nothing declares: throws ReferenceError "<name> is not defined".
+[[noreturn]] JsValue js_not_defined(const char* name);
 JsValue js_native_fn(JsValue (*fn)(int, JsValue*));
 
 // Array-taking entry points behind the variadic templates.

@@ -52,6 +52,33 @@ TEST(Objects, NodeErrorTextsForBadAccess) {
     EXPECT_EQ(str(js_obj_get_q(JS_NUM(1), "x")), "undefined");
 }
 
+TEST(Objects, ComputedKeysInInstanceofDeleteAndUndeclaredNames) {
+    JsValue c = js_obj_new();
+    js_obj_set_computed(&c, js_add(JS_STR("k"), JS_NUM(1)), JS_NUM(2));
+    js_obj_set_computed(&c, JS_NUM(5), JS_NUM(1));
+    EXPECT_EQ(logLine(c), "{ '5': 1, k1: 2 }");
+    JsValue a = json("[1,2]");
+    js_obj_set_computed(&a, JS_NUM(3), JS_STR("x"));
+    EXPECT_EQ(logLine(a), "[ 1, 2, undefined, 'x' ]");
+    JsValue o = json("{\"a\":1,\"b\":2,\"c\":3}");
+    EXPECT_EQ(str(js_delete(o, JS_STR("b"))), "true");
+    EXPECT_EQ(logLine(o), "{ a: 1, c: 3 }");
+    EXPECT_EQ(str(js_in(JS_STR("a"), o)), "true");
+    EXPECT_EQ(str(js_in(JS_STR("b"), o)), "false");
+    EXPECT_EQ(str(js_in(JS_NUM(1), json("[5,6]"))), "true");
+    EXPECT_EQ(str(js_in(JS_STR("length"), json("[]"))), "true");
+    EXPECT_EQ(thrownText([] { js_in(JS_STR("k"), JS_NUM(5)); }), "TypeError: Cannot use 'in' operator to search for 'k' in 5");
+    EXPECT_EQ(thrownText([] { js_in(JS_STR("k"), JS_STR("abc")); }), "TypeError: Cannot use 'in' operator to search for 'k' in abc");
+    EXPECT_EQ(str(js_instanceof(json("[]"), Array)), "true");
+    EXPECT_EQ(str(js_instanceof(json("[]"), Object)), "true");
+    EXPECT_EQ(str(js_instanceof(TypeError(JsOwned(JS_STR("x"))).borrow(), Error)), "true");
+    EXPECT_EQ(str(js_instanceof(Error(JsOwned(JS_STR("x"))).borrow(), TypeError)), "false");
+    EXPECT_EQ(str(js_instanceof(JS_STR("s"), String)), "false");
+    EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), JS_NUM(5)); }), "TypeError: Right-hand side of 'instanceof' is not an object");
+    EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), js_obj_new()); }), "TypeError: Right-hand side of 'instanceof' is not callable");
+    EXPECT_EQ(thrownText([] { js_not_defined("nope"); }), "ReferenceError: nope is not defined");
+}
+
 TEST(Arrays, MutatingMethods) {
     JsValue a = json("[1,2,3,4,5]");
     EXPECT_EQ(inspect(method(a, "splice", JS_NUM(1), JS_NUM(2), JS_STR("x"), JS_STR("y"), JS_STR("z"))), "[ 2, 3 ]");
