@@ -55,6 +55,7 @@ TEST(Inspect, StringsFunctionsCyclesAndBuffers) {
     js_obj_set(&o, "self", JS_NULL());  // break the cycle so the test leaks nothing
     js_obj_set(&o, "list", JS_NULL());
     EXPECT_EQ(logLine(jsrt_buffer((const unsigned char*)"hi", 2)), "<Buffer 68 69>");
+    EXPECT_EQ(logLine(jsrt_array_from({jsrt_buffer(std::vector<unsigned char>())})), "[ <Buffer > ]");
     JsValue k = js_obj_new();
     js_obj_set(&k, "k", JS_STR(("l1\nl2\n" + std::string(80, 'z')).c_str()));
     EXPECT_EQ(logLine(k), "{\n  k: 'l1\\n' +\n    'l2\\n' +\n    '" + std::string(80, 'z') + "'\n}");
