@@ -18,6 +18,8 @@
 #include <cwctype>
 #include <exception>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>

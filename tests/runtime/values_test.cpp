@@ -125,6 +125,11 @@ TEST(Values, UncaughtErrorExitsWithNodeFirstLine) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " text", &status), "before\nUncaught boom\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " recurse", &status),
+              "before\nUncaught RangeError: Maximum call stack size exceeded\n");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+#endif
 }
 
 TEST(Values, ProgramOfEveryValueFormMatchesNode) {
