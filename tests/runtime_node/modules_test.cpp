@@ -150,6 +150,8 @@ TEST(AssertModule, FailuresCarryNodesMessages) {
     EXPECT_EQ(prop(e, "actual"), "1");
     EXPECT_EQ(prop(e, "expected"), "2");
     EXPECT_EQ(prop(e, "generatedMessage"), "true");
+    EXPECT_EQ(uncaughtLine([] { callMember("assert", "equal", JS_NUM(1), JS_NUM(2)); }),
+              "AssertionError [ERR_ASSERTION]: 1 == 2");
 }
 
 JsValue object(std::initializer_list<std::pair<const char*, JsValue>> fields) {
