@@ -63,6 +63,8 @@ TEST(Values, GeneratedStatementShapes) {
 TEST(Values, CompiledFunctionsAsValues) {
     JsValue f = add;  // plain name where a JsValue is expected
     EXPECT_EQ(str(js_typeof(f)), "function");
+    EXPECT_TRUE(js_truthy(js_eq(f, js_clone_value(add))));  // one value per function
+    EXPECT_FALSE(js_truthy(js_eq(f, js_clone_value(answer))));
     EXPECT_EQ(str(js_call(js_clone_value(add), 2, JS_NUM(1), JS_NUM(2))), "3");
     EXPECT_EQ(str(js_call(JsOwned::from_value(js_clone_value(add)).borrow(), 1, JS_STR("a"))), "aundefined");
     JsOwned g = JsOwned::from_borrowed(answer);
