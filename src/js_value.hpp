@@ -263,15 +263,22 @@ JsValue js_jsc_cm8(const JsValue& o, const JsValue& n, const A&... a) { return j
 // ---- console --------------------------------------------------------------
 JsValue js_console_write(int fd, int argc, const JsValue* argv);
 
+namespace js_detail {
+template <class... A>
+JsValue console(int fd, const A&... args) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
+    return js_console_write(fd, (int)sizeof...(A), argv);
+}
+}  // namespace js_detail
+
+// console.log / console.error(argc, values...): argc is the number of values.
 template <class... A>
 JsValue js_console_log(int argc, const A&... args) {
     (void)argc;
-    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(args))...};
-    return js_console_write(1, (int)sizeof...(A), argv);
+    return js_detail::console(1, args...);
 }
 template <class... A>
 JsValue js_console_error(int argc, const A&... args) {
     (void)argc;
-    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(args))...};
-    return js_console_write(2, (int)sizeof...(A), argv);
+    return js_detail::console(2, args...);
 }
