@@ -40,6 +40,11 @@ TEST(Strings, CaseTrimPadAndRepeat) {
     EXPECT_EQ(str(method(JS_STR(" x "), "trimEnd")), " x");
     EXPECT_EQ(str(method(JS_STR("ab"), "repeat", JS_NUM(3))), "ababab");
     EXPECT_EQ(thrownText([] { method(JS_STR("ab"), "repeat", JS_NUM(-1)); }), "RangeError: Invalid count value: -1");
+    EXPECT_EQ(thrownText([] { method(JS_STR("ab"), "repeat", JS_NUM(INFINITY)); }), "RangeError: Invalid count value: Infinity");
+    EXPECT_EQ(thrownText([] { method(JS_STR("ab"), "repeat", JS_NUM(1e9)); }), "RangeError: Invalid string length");
+    EXPECT_EQ(thrownText([] { method(JS_STR("a"), "padStart", JS_NUM(1e10)); }), "RangeError: Invalid string length");
+    JsValue big = method(JS_STR("x"), "repeat", JS_NUM(268435456));
+    EXPECT_EQ(thrownText([&] { js_add(js_add(big, big), big); }), "RangeError: Invalid string length");
     EXPECT_EQ(str(method(JS_STR("a"), "concat", JS_NUM(1), JS_NULL())), "a1null");
 }
 
