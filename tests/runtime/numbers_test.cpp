@@ -66,6 +66,14 @@ TEST(Numbers, ToFixedToPrecisionAndRadix) {
     EXPECT_EQ(call(123.456, "toPrecision", JS_NUM(4)), "123.5");
     EXPECT_EQ(call(0.000123, "toPrecision", JS_NUM(2)), "0.00012");
     EXPECT_EQ(call(123456, "toPrecision", JS_NUM(2)), "1.2e+5");
+    // exact ties round up, as JavaScript specifies (printf would round to even)
+    EXPECT_EQ(call(89014.5, "toPrecision", JS_NUM(5)), "89015");
+    EXPECT_EQ(call(2.5, "toPrecision", JS_NUM(1)), "3");
+    EXPECT_EQ(call(-1.25, "toPrecision", JS_NUM(2)), "-1.3");
+    EXPECT_EQ(call(99.5, "toPrecision", JS_NUM(2)), "1.0e+2");
+    EXPECT_EQ(call(0, "toPrecision", JS_NUM(3)), "0.00");
+    EXPECT_EQ(call(-0.0, "toPrecision", JS_NUM(2)), "0.0");
+    EXPECT_EQ(call(1e21, "toPrecision", JS_NUM(3)), "1.00e+21");
     EXPECT_EQ(thrownText([&] { call(1, "toFixed", JS_NUM(101)); }),
               "RangeError: toFixed() digits argument must be between 0 and 100");
     EXPECT_EQ(thrownText([&] { call(1, "toString", JS_NUM(1)); }),
