@@ -63,6 +63,9 @@ TEST(Numbers, ToFixedToPrecisionAndRadix) {
     EXPECT_EQ(call(-255, "toString", JS_NUM(36)), "-73");
     EXPECT_EQ(call(0.5, "toString", JS_NUM(2)), "0.1");
     EXPECT_EQ(call(3.75, "toString", JS_NUM(16)), "3.c");
+    EXPECT_EQ(call(0.1, "toString", JS_NUM(3)), "0.0022002200220022002200220022002201");
+    EXPECT_EQ(call(-24112.15151515151515, "toString", JS_NUM(7)), "-130204.1026534146103");
+    EXPECT_EQ(call(1e21, "toString", JS_NUM(16)), "3635c9adc5dea00000");
     EXPECT_EQ(call(123.456, "toPrecision", JS_NUM(4)), "123.5");
     EXPECT_EQ(call(0.000123, "toPrecision", JS_NUM(2)), "0.00012");
     EXPECT_EQ(call(123456, "toPrecision", JS_NUM(2)), "1.2e+5");
