@@ -80,6 +80,12 @@ TEST(Inspect, ErrorsPrintNameMessageAndExtraProperties) {
     EXPECT_EQ(logLine(e), "Error: ENOENT: no such file\n    at <anonymous> {\n  code: 'ENOENT'\n}");
     EXPECT_EQ(str(e), "Error: ENOENT: no such file");
     EXPECT_EQ(logLine(JS_STR("x"), jsrt_make_error("TypeError", "bad")), "x TypeError: bad\n    at <anonymous>");
+    JsValue inner = js_obj_new();
+    js_obj_set(&inner, "err", jsrt_make_error("Error", "x"));
+    JsValue outer = js_obj_new();
+    js_obj_set(&outer, "a", inner);
+    EXPECT_EQ(logLine(outer), "{\n  a: {\n    err: Error: x\n        at <anonymous>\n  }\n}");
+    EXPECT_EQ(logLine(jsrt_array_from({jsrt_make_error("Error", "x")})), "[\n  Error: x\n      at <anonymous>\n]");
 }
 
 TEST(Console, LogAndErrorWriteTheirStreams) {
