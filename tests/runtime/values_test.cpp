@@ -119,6 +119,17 @@ TEST(Values, ThrowAndCatchAsTheGeneratedCodeDoes) {
         EXPECT_EQ(str(js_add(JS_STR(""), e.borrow())), "TypeError: Cannot read properties of undefined (reading 'x')");
     }
     EXPECT_EQ(str(js_str("plain")), "plain");  // outside a catch block js_str makes a string
+    // throw { code: 42 } and a rethrown error are caught as the objects themselves
+    JsValue thrownObject = json("{\"code\":42}");
+    for (const JsValue& thrown : {thrownObject, jsrt_make_error("RangeError", "again")}) {
+        try {
+            { char* __jt = js_to_cstr(thrown); std::runtime_error __jr(__jt ? __jt : ""); if (__jt) free(__jt); throw __jr; }
+        } catch (const std::exception& __jsc_ex) {
+            const char* __jw = __jsc_ex.what();
+            JsOwned e = JsOwned::from_value(js_str(__jw ? __jw : ""));
+            EXPECT_TRUE(js_truthy(js_eq(e.borrow(), thrown)));
+        }
+    }
 }
 
 TEST(Values, UncaughtErrorExitsWithNodeFirstLine) {
@@ -126,6 +137,8 @@ TEST(Values, UncaughtErrorExitsWithNodeFirstLine) {
     EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " type", &status), "before\nUncaught TypeError: Cannot read properties of undefined (reading 'x')\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " text", &status), "before\nUncaught boom\n");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " object", &status), "before\nUncaught { code: 7 }\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 #if !defined(__SANITIZE_ADDRESS__)
     EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " recurse", &status),
