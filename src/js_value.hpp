@@ -180,6 +180,14 @@ JsValue js_obj_new();
 JsValue js_obj_get(const JsValue& obj, const JsValue& key);
 JsValue js_obj_get_q(const JsValue& obj, const char* key);
 void js_obj_set(JsValue* obj, const char* key, JsValue value);
+// obj[key] = value with a key computed at run time (adopts the value).
+void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
+// `key in obj`, `value instanceof ctor` and `delete obj[key]`.
+JsValue js_in(const JsValue& key, const JsValue& obj);
+JsValue js_instanceof(const JsValue& value, const JsValue& ctor);
+JsValue js_delete(const JsValue& obj, const JsValue& key);
+// A name that nothing declares: throws ReferenceError "<name> is not defined".
+[[noreturn]] JsValue js_not_defined(const char* name);
 JsValue js_native_fn(JsValue (*fn)(int, JsValue*));
 
 // Array-taking entry points behind the variadic templates.
@@ -255,15 +263,22 @@ JsValue js_jsc_cm8(const JsValue& o, const JsValue& n, const A&... a) { return j
 // ---- console --------------------------------------------------------------
 JsValue js_console_write(int fd, int argc, const JsValue* argv);
 
+namespace js_detail {
+template <class... A>
+JsValue console(int fd, const A&... args) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
+    return js_console_write(fd, (int)sizeof...(A), argv);
+}
+}  // namespace js_detail
+
+// console.log / console.error(argc, values...): argc is the number of values.
 template <class... A>
 JsValue js_console_log(int argc, const A&... args) {
     (void)argc;
-    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(args))...};
-    return js_console_write(1, (int)sizeof...(A), argv);
+    return js_detail::console(1, args...);
 }
 template <class... A>
 JsValue js_console_error(int argc, const A&... args) {
     (void)argc;
-    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(args))...};
-    return js_console_write(2, (int)sizeof...(A), argv);
+    return js_detail::console(2, args...);
 }

@@ -50,6 +50,13 @@ TEST(BufferModule, AllocConcatByteLengthEqualsSlice) {
     EXPECT_EQ(jsrt_inspect(bufferCall("concat", list, JS_NUM(2))), "<Buffer 61 62>");
     EXPECT_EQ(text(bufferCall("byteLength", JS_STR("h\xC3\xA9llo"))), "6");
     EXPECT_EQ(text(bufferCall("byteLength", JS_STR("abcd"), JS_STR("base64"))), "3");
+    // Node estimates from the UTF-16 length for hex and base64, and decodes
+    // only the low byte of each code unit.
+    EXPECT_EQ(text(bufferCall("byteLength", JS_STR("_%\xE2\x82\xAC Fa+%0"), JS_STR("hex"))), "4");
+    EXPECT_EQ(text(bufferCall("byteLength", JS_STR("ab=="), JS_STR("base64"))), "1");
+    EXPECT_EQ(text(bufferCall("byteLength", JS_STR("abc"), JS_STR("bogus"))), "3");
+    EXPECT_EQ(jsrt_inspect(bufferFrom(JS_STR("/_\xF0\x9F\x98\x80\xC3\xA9Z"), JS_STR("base64"))), "<Buffer ff>");
+    EXPECT_EQ(jsrt_inspect(bufferFrom(JS_STR("ab"), JS_NUM(5))), "<Buffer 61 62>");
     EXPECT_TRUE(js_truthy(bufferCall("isBuffer", bufferFrom(JS_STR("")))));
     EXPECT_FALSE(js_truthy(bufferCall("isBuffer", JS_STR("x"))));
 

@@ -86,6 +86,8 @@ TEST_F(FsModule, ErrorsCarryNodesTextAndFields) {
     EXPECT_EQ(prop(e, "syscall"), "open");
     EXPECT_EQ(prop(e, "path"), dir + "/nope");
     EXPECT_EQ(prop(e, "name"), "Error");
+    EXPECT_EQ(uncaughtLine([&] { js_fs_readFileSync(at("nope"), JS_UNDEFINED()); }),
+              "Error: ENOENT: no such file or directory, open '" + dir + "/nope'");
     EXPECT_EQ(jsrt_keys(e), (std::vector<std::string>{"errno", "code", "syscall", "path"}));
 
     e = thrownBy([&] { callMember("fs", "renameSync", at("nope"), at("b")); });

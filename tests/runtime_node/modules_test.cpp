@@ -97,6 +97,8 @@ TEST(ProcessObject, ArgvEnvCwdAndPid) {
 TEST(ProcessObjectDeathTest, ExitAndExitCode) {
     EXPECT_EXIT(js_process_exit(JS_NUM(3)), ::testing::ExitedWithCode(3), "");
     EXPECT_EXIT(js_process_exit(JS_UNDEFINED()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(js_process_exit(JS_NUM(258)), ::testing::ExitedWithCode(2), "");
+    EXPECT_EXIT(js_process_exit(JS_NUM(1e300)), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(
         {
             JsValue p = js_node_process();
@@ -148,6 +150,8 @@ TEST(AssertModule, FailuresCarryNodesMessages) {
     EXPECT_EQ(prop(e, "actual"), "1");
     EXPECT_EQ(prop(e, "expected"), "2");
     EXPECT_EQ(prop(e, "generatedMessage"), "true");
+    EXPECT_EQ(uncaughtLine([] { callMember("assert", "equal", JS_NUM(1), JS_NUM(2)); }),
+              "AssertionError [ERR_ASSERTION]: 1 == 2");
 }
 
 JsValue object(std::initializer_list<std::pair<const char*, JsValue>> fields) {
@@ -175,6 +179,7 @@ TEST(AssertModule, PassingChecks) {
     callMember("assert", "throws", thrower);
     callMember("assert", "throws", thrower, TypeError);
     callMember("assert", "throws", thrower, object({{"message", JS_STR("q")}}));
+    callMember("assert", "throws", js_native_fn([](int, JsValue*) -> JsValue { throw std::runtime_error("boom"); }));
     // A different error class passes the original error through.
     EXPECT_EQ(prop(thrownBy([&] { callMember("assert", "throws", thrower, RangeError); }), "name"), "TypeError");
 }
@@ -182,6 +187,10 @@ TEST(AssertModule, PassingChecks) {
 TEST(UrlModule, FileUrlsAndPaths) {
     EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file:///a/b%20c"))), "/a/b c");
     EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file://localhost/x?q#h"))), "/x");
+    EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file://LOCALHOST/a//b/%2e%2e/c"))), "/a//c");
+    EXPECT_EQ(text(callMember("url", "fileURLToPath", JS_STR("file:/x/./"))), "/x/");
+    EXPECT_EQ(prop(callMember("url", "pathToFileURL", JS_STR("/^|[]~\\\xC3\xA9!$&'()*+,;=@")), "href"),
+              "file:///%5E%7C%5B%5D%7E%5C%C3%A9!$&'()*+,;=@");
     JsValue u = callMember("url", "pathToFileURL", JS_STR("/a/b c#?%"));
     EXPECT_EQ(prop(u, "href"), "file:///a/b%20c%23%3F%25");
     EXPECT_EQ(text(js_jsc_cm0(u, JS_STR("toString"))), "file:///a/b%20c%23%3F%25");
@@ -204,6 +213,10 @@ TEST(ChildProcessModule, ExecSyncCapturesOutputAndFailures) {
                               object({{"input", JS_STR("fed")}, {"encoding", JS_STR("utf8")}}))),
               "fed");
     EXPECT_EQ(text(callMember("child_process", "execSync", JS_STR("cat"), utf8)), "");
+    // A child that ignores a large input neither blocks nor kills the program.
+    EXPECT_EQ(text(callMember("child_process", "execSync", JS_STR("echo done"),
+                              object({{"input", jsrt_string(std::string(1 << 20, 'x'))}, {"encoding", JS_STR("utf8")}}))),
+              "done\n");
 
     JsValue env = jsrt_get(js_node_process(), "env");
     jsrt_set(env, "ORVAN_CHILD_TEST", JS_STR("seen"));

@@ -34,3 +34,15 @@ JsValue thrownBy(F&& f) {
 }
 
 inline std::string thrownMessage(const JsValue& error) { return prop(error, "message"); }
+
+// The first line an uncaught exception prints (after "Uncaught ").
+template <class F>
+std::string uncaughtLine(F&& f) {
+    try {
+        f();
+    } catch (const JsThrow& t) {
+        return t.what();
+    }
+    ADD_FAILURE() << "expected a JavaScript exception";
+    return "";
+}

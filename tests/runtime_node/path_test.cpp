@@ -116,6 +116,14 @@ TEST(PathModule, ConstantsPosixAndArgumentErrors) {
     EXPECT_EQ(thrownMessage(e), "The \"path\" argument must be of type string. Received type number (1)");
     EXPECT_EQ(prop(e, "code"), "ERR_INVALID_ARG_TYPE");
     EXPECT_EQ(prop(e, "name"), "TypeError");
+    EXPECT_EQ(uncaughtLine([] { callMember("path", "join", JS_NUM(1)); }),
+              "TypeError [ERR_INVALID_ARG_TYPE]: The \"path\" argument must be of type string. Received type number (1)");
+    // A program's catch block turns the exception's text back into the error object.
+    try {
+        callMember("path", "join", JS_NUM(1));
+    } catch (const std::exception& ex) {
+        EXPECT_EQ(prop(js_str(ex.what()), "code"), "ERR_INVALID_ARG_TYPE");
+    }
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("path", "basename", JS_STR("a"), JS_NUM(1)); })),
               "The \"suffix\" argument must be of type string. Received type number (1)");
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("path", "format", JS_NULL()); })),
