@@ -1,0 +1,1 @@
+console.log("Hello from a native executable!");

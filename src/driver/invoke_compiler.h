@@ -1,0 +1,83 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+// Runs the system C++ compiler on one generated translation unit (already written
+// to `cppFile`) together with the runtime sources and engine objects that the text
+// asks for. Throws std::runtime_error with the user's message on failure.
+void invokeCompiler(const std::string& root, const std::string& cxx,
+                    const std::filesystem::path& cppFile, const std::string& outPath,
+                    const std::string& cppSource, bool webview,
+                    const std::filesystem::path& embedCpp, const std::string& extraFlags);
+
+// A command's standard output without its trailing carriage returns and line feeds;
+// empty when the command cannot be started.
+std::string readPipe(const char* command);
+// One pkg-config answer as one line of flags.
+std::string readPkgCfgLine(const char* command);
+// The text on one line with single blanks (tabs and line ends count as blanks).
+std::string flattenFlagsForShell(std::string text);
+
+// The pieces below let the command be built and inspected without running anything.
+
+// Where the installation keeps what a compile needs, each made weakly canonical.
+struct CompilerLayout {
+    std::string srcRoot;    // runtime headers; runtime sources under "/runtime/"
+    std::string engineInc;  // engine headers
+    std::string engineObj;  // prebuilt engine objects
+    std::filesystem::path installRoot;
+};
+CompilerLayout compilerLayout(const std::string& root);
+
+// What the generated text asks for, by plain substring search.
+struct CompileSwitches {
+    bool quickjs = false;
+    bool eventLoop = false;
+    bool nodeIo = false;
+    bool controlPlane = false;
+    bool hybrid = false;
+    bool webview = false;
+};
+CompileSwitches compileSwitches(const std::string& cppSource, bool webview);
+
+// Answers of the presence probes.
+struct PkgProbes {
+    bool libuv = false;
+    bool gtk = false;
+    bool webkit41 = false;
+    bool webviewPkg = false;  // the chosen web-view package
+    bool openssl = false;
+    std::string webviewPkgName() const { return webkit41 ? "webkit2gtk-4.1" : "webkit2gtk-4.0"; }
+};
+
+// Answers of the flag queries; a query not made stays empty.
+struct PkgFlags {
+    std::string gtkCflags, gtkLibs, webviewCflags, webviewLibs;
+    std::string uvCflags, uvLibs, sslCflags, sslLibs;
+};
+
+// The quoted source list and object list, each entry preceded by one blank.
+// Throws the WebView message when a web-view build lacks its packages.
+struct CompileInputs {
+    std::string sources;
+    std::string objects;
+};
+CompileInputs compileInputs(const CompilerLayout& layout, const CompileSwitches& sw,
+                            const PkgProbes& probes, const std::filesystem::path& embedCpp);
+
+struct CompileRequest {
+    std::string cxx;
+    std::filesystem::path cppFile;
+    std::string outPath;
+    std::string extraFlags;
+};
+// The whole shell command. Throws the libuv message for Node I/O without libuv.
+std::string compilerCommand(const CompileRequest& req, const CompilerLayout& layout,
+                            const CompileSwitches& sw, const PkgProbes& probes,
+                            const PkgFlags& flags, const CompileInputs& inputs);
+
+// `text` as one double-quoted shell word that the shell passes on literally.
+std::string shDoubleQuote(const std::string& text);
+
+// True when a status returned by system() means a normal exit with code 0.
+bool shellSucceeded(int status);

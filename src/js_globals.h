@@ -1,0 +1,52 @@
+// Globals and start-up of a compiled program: the bootstrap calls that main()
+// makes, the JavaScript globals the generated code names directly, and the
+// entry points of the optional parts (event loop, embedded engine, web view).
+#pragma once
+
+#include "js_value.hpp"
+
+// ---- start-up ---------------------------------------------------------------
+// Records argv for process.argv and installs the uncaught-exception handler.
+void js_process_init(int argc, char** argv);
+JsValue js_builtin_console();
+// The process object and the Buffer namespace come from the Node module sources.
+JsValue js_node_process();
+JsValue js_builtin_buffer_namespace();
+// globalThis holding console, process, Buffer, Math, JSON, Orvan and the
+// standard constructors and functions.
+JsValue js_jsc_init_global_this(const JsValue& console, const JsValue& process, const JsValue& buffer);
+
+// The by-name dispatcher of the entry module's functions (hybrid island calls).
+typedef JsValue (*JsAotDispatch)(const char* name, const char* json);
+void jsc_hybrid_set_aot_dispatch(JsAotDispatch fn);
+JsAotDispatch jsc_hybrid_get_aot_dispatch();
+
+// window.open(url, title, width, height): needs a web-view build.
+JsValue js_window_open(const JsValue& url, const JsValue& title, const JsValue& width, const JsValue& height);
+
+// ---- JavaScript globals named directly by generated code -------------------------
+extern JsValue Object, Array, String, Number, Boolean, Date, Error, TypeError, RangeError,
+    SyntaxError, parseInt, parseFloat, isNaN, isFinite, encodeURIComponent,
+    decodeURIComponent, undefined, NaN, Infinity;
+
+// ---- event loop (timers) ----------------------------------------------------------
+JsValue jsc_uv_set_timeout_ms(const JsValue& fn, const JsValue& ms);
+JsValue jsc_uv_set_interval_ms(const JsValue& fn, const JsValue& ms);
+JsValue jsc_uv_clear_timer(const JsValue& timer);
+void jsc_uv_run_loop_forever();
+void jsc_uv_run_loop_until_idle();
+
+// ---- embedded engine: eval and Function(...) ----------------------------------------
+JsValue jsc_quickjs_eval_from_jsvalue(const JsValue& code, const char* filename);
+JsValue jsc_quickjs_function_construct_argv(int argc, const JsValue* argv);
+// Takes the generator's (const JsValue[]){ ... } literal, empty ones included.
+template <class Arr>
+JsValue jsc_quickjs_function_construct(int argc, const Arr& args) {
+    constexpr std::size_t n = std::extent<Arr>::value;
+    (void)argc;
+    if constexpr (n == 0) {
+        return jsc_quickjs_function_construct_argv(0, nullptr);
+    } else {
+        return jsc_quickjs_function_construct_argv((int)n, &args[0]);
+    }
+}

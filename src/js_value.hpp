@@ -1,0 +1,284 @@
+// Value handles of the Orvan runtime.
+//
+// Ownership model: a JsValue is itself a reference-counted handle. Primitives
+// (undefined, null, booleans, numbers) live inline; strings, objects, arrays,
+// functions and buffers live in heap cells that count their holders. Every
+// copy of a JsValue holds its own reference and its destructor drops it, so a
+// handle that generated code shares without an explicit clone (a module static
+// assigned another name's handle, a parameter stored in a static) stays valid
+// for as long as any holder keeps it. js_clone_value adds a reference,
+// js_dispose_value drops one early and leaves undefined behind. JsOwned is a
+// thin owner around one JsValue with the API the generated code expects.
+// Reference cycles are not collected; nothing reachable is ever freed.
+#pragma once
+
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <type_traits>
+#include <utility>
+
+class JsOwned;
+
+// Common head of every heap cell; the runtime defines the concrete kinds.
+struct JsCell {
+    long refs;
+    unsigned char kind;
+};
+
+// Frees a cell whose count reached zero (defined by the runtime).
+void js_cell_free(JsCell* cell) noexcept;
+
+class JsValue;
+// Wraps a compiled function (JsOwned parameters, JsOwned result) as a value.
+JsValue js_compiled_fn(void (*fp)(), JsValue (*thunk)(void (*)(), int, const JsValue*), int arity);
+
+class JsValue {
+public:
+    enum Tag : unsigned char { UNDEF = 0, NUL, BOOL, NUM, CELL };
+
+    constexpr JsValue() noexcept : tag_(UNDEF), num_(0) {}
+    JsValue(const JsValue& o) noexcept : tag_(o.tag_), num_(o.num_) {
+        if (tag_ == CELL) ++cell_->refs;
+    }
+    JsValue(JsValue&& o) noexcept : tag_(o.tag_), num_(o.num_) {
+        o.tag_ = UNDEF;
+        o.num_ = 0;
+    }
+    JsValue& operator=(const JsValue& o) noexcept {
+        JsValue tmp(o);
+        swap(tmp);
+        return *this;
+    }
+    JsValue& operator=(JsValue&& o) noexcept {
+        JsValue tmp(std::move(o));
+        swap(tmp);
+        return *this;
+    }
+    ~JsValue() { reset(); }
+
+    // A compiled function named as a value: JsOwned f(JsOwned, ...).
+    template <class... P,
+              class = std::enable_if_t<(std::is_same<P, JsOwned>::value && ...)>>
+    JsValue(JsOwned (*fn)(P...));
+
+    // Calls the value as a function (TypeError when it is not one).
+    template <class... A>
+    JsOwned operator()(A&&... args) const;
+
+    void reset() noexcept {
+        if (tag_ == CELL) {
+            JsCell* c = cell_;
+            tag_ = UNDEF;
+            num_ = 0;
+            if (--c->refs == 0) js_cell_free(c);
+        }
+    }
+    void swap(JsValue& o) noexcept {
+        std::swap(tag_, o.tag_);
+        std::swap(num_, o.num_);
+    }
+
+    // Raw access for the runtime library.
+    Tag tag() const noexcept { return tag_; }
+    double num() const noexcept { return num_; }
+    bool boolean() const noexcept { return b_; }
+    JsCell* cell() const noexcept { return tag_ == CELL ? cell_ : nullptr; }
+    static JsValue make_num(double d) noexcept { JsValue v; v.tag_ = NUM; v.num_ = d; return v; }
+    static JsValue make_bool(bool b) noexcept { JsValue v; v.tag_ = BOOL; v.b_ = b; return v; }
+    static JsValue make_null() noexcept { JsValue v; v.tag_ = NUL; return v; }
+    // Adopts a cell whose count already includes this reference.
+    static JsValue adopt(JsCell* c) noexcept { JsValue v; v.tag_ = CELL; v.cell_ = c; return v; }
+
+private:
+    Tag tag_;
+    union {
+        double num_;
+        bool b_;
+        JsCell* cell_;
+    };
+};
+
+// Owner of one value; compiled functions take and return it by value.
+class JsOwned {
+public:
+    constexpr JsOwned() noexcept = default;
+    JsOwned(const JsValue& v) noexcept : v_(v) {}
+    JsOwned(JsValue&& v) noexcept : v_(std::move(v)) {}
+    template <class... P,
+              class = std::enable_if_t<(std::is_same<P, JsOwned>::value && ...)>>
+    JsOwned(JsOwned (*fn)(P...)) : v_(fn) {}
+
+    static JsOwned from_value(JsValue v) noexcept { return JsOwned(std::move(v)); }
+    static JsOwned from_borrowed(const JsValue& v) noexcept { return JsOwned(v); }
+
+    const JsValue& borrow() const noexcept { return v_; }
+    JsValue* ptr() noexcept { return &v_; }
+    JsOwned clone() const noexcept { return JsOwned(v_); }
+    // Hands the value on, leaving undefined.
+    JsValue release() noexcept { return std::move(v_); }
+
+    template <class... A>
+    JsOwned operator()(A&&... args) const { return v_(std::forward<A>(args)...); }
+
+private:
+    JsValue v_;
+};
+
+// ---- fresh values -------------------------------------------------------
+inline JsValue JS_UNDEFINED() { return JsValue(); }
+inline JsValue JS_NULL() { return JsValue::make_null(); }
+inline JsValue JS_BOOL(int b) { return JsValue::make_bool(b != 0); }
+inline JsValue JS_NUM(double d) { return JsValue::make_num(d); }
+JsValue JS_STR(const char* s);
+inline JsValue js_undefined() { return JsValue(); }
+JsValue js_str(const char* s);
+inline JsValue js_clone_value(const JsValue& v) { return v; }
+inline void js_dispose_value(JsValue* v) { if (v) v->reset(); }
+
+// ToNumber result: a double, whose explicit (long long) cast applies
+// JavaScript's ToInt32 as the bitwise operators need.
+struct JsNumber {
+    double value;
+    operator double() const { return value; }
+    explicit operator long long() const;
+};
+JsNumber js_to_num(const JsValue& v);
+int js_truthy(const JsValue& v);
+// ToString as a malloc'ed UTF-8 string that the caller frees.
+char* js_to_cstr(const JsValue& v);
+
+// ---- operators ------------------------------------------------------------
+JsValue js_add(const JsValue& a, const JsValue& b);
+JsValue js_sub(const JsValue& a, const JsValue& b);
+JsValue js_mul(const JsValue& a, const JsValue& b);
+JsValue js_div(const JsValue& a, const JsValue& b);
+JsValue js_mod(const JsValue& a, const JsValue& b);
+JsValue js_pow(const JsValue& a, const JsValue& b);
+JsValue js_eq(const JsValue& a, const JsValue& b);
+JsValue js_neq(const JsValue& a, const JsValue& b);
+JsValue js_lt(const JsValue& a, const JsValue& b);
+JsValue js_lte(const JsValue& a, const JsValue& b);
+JsValue js_gt(const JsValue& a, const JsValue& b);
+JsValue js_gte(const JsValue& a, const JsValue& b);
+JsValue js_and(const JsValue& a, const JsValue& b);
+JsValue js_or(const JsValue& a, const JsValue& b);
+JsValue js_not(const JsValue& a);
+JsValue js_neg(const JsValue& a);
+JsValue js_typeof(const JsValue& a);
+JsValue js_preinc(JsValue* p);
+JsValue js_postinc(JsValue* p);
+JsValue js_predec(JsValue* p);
+JsValue js_postdec(JsValue* p);
+// Unary + and ~ are written by the generator as C++ operators.
+JsValue operator+(const JsValue& a);
+JsValue operator~(const JsValue& a);
+
+// ---- objects, functions, calls ----------------------------------------------
+JsValue js_obj_new();
+JsValue js_obj_get(const JsValue& obj, const JsValue& key);
+JsValue js_obj_get_q(const JsValue& obj, const char* key);
+void js_obj_set(JsValue* obj, const char* key, JsValue value);
+// obj[key] = value with a key computed at run time (adopts the value).
+void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
+// `key in obj`, `value instanceof ctor` and `delete obj[key]`.
+JsValue js_in(const JsValue& key, const JsValue& obj);
+JsValue js_instanceof(const JsValue& value, const JsValue& ctor);
+JsValue js_delete(const JsValue& obj, const JsValue& key);
+// A name that nothing declares: throws ReferenceError "<name> is not defined".
+[[noreturn]] JsValue js_not_defined(const char* name);
+JsValue js_native_fn(JsValue (*fn)(int, JsValue*));
+
+// Array-taking entry points behind the variadic templates.
+JsValue js_call_argv(const JsValue& fn, int argc, const JsValue* argv);
+JsValue js_method_call_argv(const JsValue& obj, const JsValue& name, int argc, const JsValue* argv);
+
+namespace js_detail {
+inline const JsValue& as_value(const JsValue& v) { return v; }
+inline const JsValue& as_value(const JsOwned& v) { return v.borrow(); }
+template <class... P>
+JsValue as_value(JsOwned (*fn)(P...)) { return JsValue(fn); }
+
+template <class... A>
+JsValue call(const JsValue& fn, const A&... args) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
+    return js_call_argv(fn, (int)sizeof...(A), argv);
+}
+template <class... A>
+JsValue method(const JsValue& obj, const JsValue& name, const A&... args) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
+    return js_method_call_argv(obj, name, (int)sizeof...(A), argv);
+}
+
+template <class... P, std::size_t... I>
+JsValue invoke_compiled(JsOwned (*f)(P...), int argc, const JsValue* argv, std::index_sequence<I...>) {
+    return f(JsOwned((int)I < argc ? argv[I] : JsValue())...).release();
+}
+template <class... P>
+JsValue compiled_thunk(void (*fp)(), int argc, const JsValue* argv) {
+    return invoke_compiled(reinterpret_cast<JsOwned (*)(P...)>(fp), argc, argv,
+                           std::index_sequence_for<P...>{});
+}
+}  // namespace js_detail
+
+template <class... P, class>
+JsValue::JsValue(JsOwned (*fn)(P...)) : JsValue() {
+    *this = js_compiled_fn(reinterpret_cast<void (*)()>(fn), &js_detail::compiled_thunk<P...>,
+                           (int)sizeof...(P));
+}
+
+template <class... A>
+JsOwned JsValue::operator()(A&&... args) const {
+    return JsOwned::from_value(js_detail::call(*this, args...));
+}
+
+// js_call(fn, argc, values...): argc is the number of values that follow.
+template <class... A>
+JsValue js_call(const JsValue& fn, int argc, const A&... args) {
+    (void)argc;
+    return js_detail::call(fn, args...);
+}
+
+// Method calls with the object as `this`; the digit is the argument count.
+template <class... A>
+JsValue js_jsc_cm0(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm1(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm2(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm3(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm4(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm5(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm6(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm7(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+template <class... A>
+JsValue js_jsc_cm8(const JsValue& o, const JsValue& n, const A&... a) { return js_detail::method(o, n, a...); }
+
+// ---- console --------------------------------------------------------------
+JsValue js_console_write(int fd, int argc, const JsValue* argv);
+
+namespace js_detail {
+template <class... A>
+JsValue console(int fd, const A&... args) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
+    return js_console_write(fd, (int)sizeof...(A), argv);
+}
+}  // namespace js_detail
+
+// console.log / console.error(argc, values...): argc is the number of values.
+template <class... A>
+JsValue js_console_log(int argc, const A&... args) {
+    (void)argc;
+    return js_detail::console(1, args...);
+}
+template <class... A>
+JsValue js_console_error(int argc, const A&... args) {
+    (void)argc;
+    return js_detail::console(2, args...);
+}

@@ -1,0 +1,50 @@
+// The core of the runtime library compiled into every program: values,
+// operators, strings, arrays, objects, calls, errors, console formatting,
+// JSON and the standard built-ins. One translation unit keeps the program's
+// build quick; each concern lives in its own file under core/.
+//
+// This file is compiled into every user program, so its compile time is part
+// of every build: the value and property paths that loops run through keep the
+// command's -O2, the formatting, text and library code is built at -O1, which
+// cuts the compile time by about a third.
+#include "runtime/jsc_rt_internal.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <cwctype>
+#include <exception>
+#include <string>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <unordered_map>
+#include <vector>
+
+#include "runtime/core/cells.inc"
+#pragma GCC push_options
+#pragma GCC optimize("O1")
+#include "runtime/core/text.inc"
+#include "runtime/core/numbers.inc"
+#pragma GCC pop_options
+#include "runtime/core/objects.inc"
+#pragma GCC push_options
+#pragma GCC optimize("O1")
+#include "runtime/core/strings.inc"
+#pragma GCC pop_options
+#include "runtime/core/operators.inc"
+#pragma GCC push_options
+#pragma GCC optimize("O1")
+#include "runtime/core/arrays.inc"
+#pragma GCC pop_options
+#include "runtime/core/calls.inc"
+#pragma GCC push_options
+#pragma GCC optimize("O1")
+#include "runtime/core/inspect.inc"
+#include "runtime/core/json.inc"
+#include "runtime/core/builtins.inc"
+#include "runtime/core/startup.inc"
+#pragma GCC pop_options

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The C++ compiler as the end-to-end suite runs it. It takes the command that
+# orvan writes, compiles each runtime source once per set of compile flags and
+# keeps the object in ORVAN_E2E_CACHE, compiles the generated file every time,
+# and links like the real compiler would. So a program costs one compile of its
+# own C++ instead of the whole runtime. The real compiler is ORVAN_E2E_CXX (c++).
+set -u
+real=${ORVAN_E2E_CXX:-c++}
+cache=${ORVAN_E2E_CACHE:?ORVAN_E2E_CACHE must name the object cache}
+flags=() link=() sources=() generated='' out=''
+while (($#)); do
+  case $1 in
+    -o) out=$2; shift 2; continue ;;
+    -l* | -L*) link+=("$1") ;;
+    *.o) link+=("$1") ;;
+    *.cpp) sources+=("$1") ;;
+    *.cc) generated=$1 ;;
+    *) flags+=("$1") ;;
+  esac
+  shift
+done
+[[ -n $out && -n $generated ]] || exec "$real" "${flags[@]}" "${sources[@]}" "${link[@]}"
+mkdir -p "$cache"
+objects=()
+for src in "${sources[@]}"; do
+  key=$({ printf '%s\n' "${flags[@]}" "$src"; cat "$src"; } | sha1sum | cut -c1-40)
+  obj=$cache/$key.o
+  if [[ ! -f $obj ]]; then
+    "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1
+    mv -f "$obj.$$" "$obj"
+  fi
+  objects+=("$obj")
+done
+"$real" "${flags[@]}" -c "$generated" -o "$out.gen.o" || exit 1
+"$real" "${flags[@]}" -o "$out" "$out.gen.o" "${objects[@]}" "${link[@]}"
+status=$?
+rm -f "$out.gen.o"
+exit $status

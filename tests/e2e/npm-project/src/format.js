@@ -1,0 +1,4 @@
+function row(label, value) {
+  return "[" + label + ": " + value + "]";
+}
+module.exports = { row: row };

@@ -1,0 +1,10 @@
+console.log("%s is %d years", "Bob", 42);
+console.log("%i|%f|%j", 3.9, 1.5, "s");
+console.log("100%% sure");
+console.log(1, "two", true, null, undefined);
+console.log({ a: 1, b: "x", c: { d: JSON.parse("[1, 2]") } });
+console.log(JSON.parse("[1,2,3]"));
+console.log(JSON.parse('{"deep":{"deeper":{"deepest":{"x":1}}}}'));
+console.log("");
+console.log();
+console.info("info line");

@@ -1,0 +1,4 @@
+console.log("to stdout");
+console.error("to stderr");
+console.warn("warned");
+console.log("done");

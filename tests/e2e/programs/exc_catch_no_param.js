@@ -1,0 +1,7 @@
+var ok = true;
+try {
+  throw "x";
+} catch {
+  ok = false;
+}
+console.log(ok);

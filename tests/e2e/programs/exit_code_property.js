@@ -1,0 +1,2 @@
+console.log("set exitCode");
+process.exitCode = 4;

@@ -1,0 +1,2 @@
+var settings = { name: "demo", level: 3 };
+module.exports = settings;

@@ -1,0 +1,5 @@
+var up = require("../greet_fn");
+function wrap(s) {
+  return "<" + up(s) + ">";
+}
+module.exports = { wrap: wrap };

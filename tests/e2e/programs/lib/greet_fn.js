@@ -1,0 +1,4 @@
+function greet(name) {
+  return "Hello, " + name + "!";
+}
+module.exports = greet;

@@ -1,0 +1,2 @@
+var util = require("./lib/deep/path_util");
+console.log(util.wrap("deep"));

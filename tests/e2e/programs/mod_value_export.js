@@ -1,0 +1,2 @@
+var config = require("./lib/config");
+console.log(config.name, config.level);

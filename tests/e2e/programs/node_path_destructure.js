@@ -1,0 +1,3 @@
+const { join, basename } = require("path");
+console.log(join("a", "b", "c"));
+console.log(basename("/tmp/file.md"));

@@ -1,0 +1,16 @@
+var a = 5;
+var b = a++;
+var c = ++a;
+console.log(a, b, c);
+var d = a--;
+--a;
+console.log(a, d);
+var s = "3";
+s++;
+console.log(s);
+var total = 10;
+total -= 3;
+total *= 2;
+total /= 7;
+total %= 3;
+console.log(total);

@@ -1,0 +1,10 @@
+var s = "Hello, World";
+console.log(s.length);
+console.log(s.toUpperCase(), s.toLowerCase());
+console.log(s.indexOf("World"), s.indexOf("x"));
+console.log(s.slice(0, 5), s.substring(7), s.charAt(4));
+console.log(s.includes("lo,"), s.startsWith("Hell"), s.endsWith("d"));
+console.log(s.replace("World", "There"));
+console.log("  pad  ".trim() + "|");
+console.log("ab".repeat(3));
+console.log("7".padStart(3, "0"), "7".padEnd(3, "."));

@@ -1,0 +1,3 @@
+// expect: 0 Feature: ArrayExpression
+var list = [1, 2, 3];
+console.log(list);

@@ -1,0 +1,5 @@
+// expect: any orvan: warning (
+async function load() {
+  return 1;
+}
+console.log(typeof load);

@@ -1,0 +1,4 @@
+// expect: 1 Tips:
+function broken( {
+  return 1;
+}

@@ -1,0 +1,159 @@
+// Objects (key order, property errors) and Array.prototype methods taking
+// native and compiled functions; expectations from node on the same code.
+#include "runtime_test_support.h"
+
+namespace {
+JsOwned doubled(JsOwned x) { return JsOwned::from_value(js_mul(x.borrow(), JS_NUM(2))); }
+JsOwned isOdd(JsOwned x) { return JsOwned::from_value(js_mod(x.borrow(), JS_NUM(2))); }
+JsOwned sum(JsOwned a, JsOwned b) { return JsOwned::from_value(js_add(a.borrow(), b.borrow())); }
+JsOwned above1(JsOwned x) { return JsOwned::from_value(js_gt(x.borrow(), JS_NUM(1))); }
+JsValue numericOrder(int argc, JsValue* argv) { return argc > 1 ? js_sub(argv[0], argv[1]) : JS_NUM(0); }
+}  // namespace
+
+TEST(Objects, KeysFollowJavaScriptOrder) {
+    JsValue o = js_obj_new();
+    for (const char* k : {"b", "10", "a", "2", "-1", "01"}) js_obj_set(&o, k, JS_NUM(1));
+    EXPECT_EQ(inspect(js_jsc_cm1(Object, JS_STR("keys"), o)), "[ '2', '10', 'b', 'a', '-1', '01' ]");
+    js_obj_set(&o, "b", JS_NUM(2));  // reassigning keeps the position
+    EXPECT_EQ(logLine(o), "{ '2': 1, '10': 1, b: 2, a: 1, '-1': 1, '01': 1 }");
+    // a large object switches to an index and keeps its order
+    JsValue big = js_obj_new();
+    for (int i = 0; i < 40; ++i) js_obj_set(&big, ("k" + std::to_string(39 - i)).c_str(), JS_NUM(i));
+    js_obj_set(&big, "7", JS_NUM(-1));
+    EXPECT_EQ(str(js_obj_get_q(big, "k0")), "39");
+    EXPECT_EQ(str(jsrt_array_get(js_jsc_cm1(Object, JS_STR("keys"), big), 0)), "7");
+    EXPECT_EQ(str(jsrt_array_get(js_jsc_cm1(Object, JS_STR("keys"), big), 40)), "k0");
+}
+
+TEST(Objects, EntriesValuesAssignAndHasOwnProperty) {
+    EXPECT_EQ(inspect(js_jsc_cm1(Object, JS_STR("entries"), json("{\"x\":1,\"y\":[2]}"))), "[ [ 'x', 1 ], [ 'y', [ 2 ] ] ]");
+    EXPECT_EQ(inspect(js_jsc_cm1(Object, JS_STR("values"), json("{\"x\":1,\"y\":\"2\"}"))), "[ 1, '2' ]");
+    JsValue target = json("{\"a\":1}");
+    JsValue r = js_jsc_cm4(Object, JS_STR("assign"), target, json("{\"b\":2}"), JS_NULL(), json("{\"a\":3}"));
+    EXPECT_EQ(inspect(target), "{ a: 3, b: 2 }");
+    EXPECT_TRUE(js_truthy(js_eq(r, target)));
+    EXPECT_EQ(str(method(target, "hasOwnProperty", JS_STR("b"))), "true");
+    EXPECT_EQ(str(method(target, "hasOwnProperty", JS_STR("c"))), "false");
+    EXPECT_EQ(thrownText([] { js_jsc_cm1(Object, JS_STR("keys"), JS_UNDEFINED()); }),
+              "TypeError: Cannot convert undefined or null to object");
+}
+
+TEST(Objects, NodeErrorTextsForBadAccess) {
+    EXPECT_EQ(thrownText([] { js_obj_get_q(JS_UNDEFINED(), "x"); }),
+              "TypeError: Cannot read properties of undefined (reading 'x')");
+    EXPECT_EQ(thrownText([] { js_obj_get(JS_NULL(), JS_NUM(0)); }),
+              "TypeError: Cannot read properties of null (reading '0')");
+    EXPECT_EQ(thrownText([] { js_jsc_cm0(JS_NULL(), JS_STR("foo")); }),
+              "TypeError: Cannot read properties of null (reading 'foo')");
+    EXPECT_EQ(thrownText([] { JsValue u; js_obj_set(&u, "x", JS_NUM(1)); }),
+              "TypeError: Cannot set properties of undefined (setting 'x')");
+    EXPECT_EQ(thrownText([] { js_jsc_cm0(js_obj_new(), JS_STR("foo")); }),
+              "TypeError: (intermediate value).foo is not a function");
+    EXPECT_EQ(str(js_obj_get_q(JS_NUM(1), "x")), "undefined");
+}
+
+TEST(Objects, ComputedKeysInInstanceofDeleteAndUndeclaredNames) {
+    JsValue c = js_obj_new();
+    js_obj_set_computed(&c, js_add(JS_STR("k"), JS_NUM(1)), JS_NUM(2));
+    js_obj_set_computed(&c, JS_NUM(5), JS_NUM(1));
+    EXPECT_EQ(logLine(c), "{ '5': 1, k1: 2 }");
+    JsValue a = json("[1,2]");
+    js_obj_set_computed(&a, JS_NUM(3), JS_STR("x"));
+    EXPECT_EQ(logLine(a), "[ 1, 2, undefined, 'x' ]");
+    JsValue o = json("{\"a\":1,\"b\":2,\"c\":3}");
+    EXPECT_EQ(str(js_delete(o, JS_STR("b"))), "true");
+    EXPECT_EQ(logLine(o), "{ a: 1, c: 3 }");
+    EXPECT_EQ(str(js_in(JS_STR("a"), o)), "true");
+    EXPECT_EQ(str(js_in(JS_STR("b"), o)), "false");
+    EXPECT_EQ(str(js_in(JS_NUM(1), json("[5,6]"))), "true");
+    EXPECT_EQ(str(js_in(JS_STR("length"), json("[]"))), "true");
+    EXPECT_EQ(thrownText([] { js_in(JS_STR("k"), JS_NUM(5)); }), "TypeError: Cannot use 'in' operator to search for 'k' in 5");
+    EXPECT_EQ(thrownText([] { js_in(JS_STR("k"), JS_STR("abc")); }), "TypeError: Cannot use 'in' operator to search for 'k' in abc");
+    EXPECT_EQ(str(js_instanceof(json("[]"), Array)), "true");
+    EXPECT_EQ(str(js_instanceof(json("[]"), Object)), "true");
+    EXPECT_EQ(str(js_instanceof(TypeError(JsOwned(JS_STR("x"))).borrow(), Error)), "true");
+    EXPECT_EQ(str(js_instanceof(Error(JsOwned(JS_STR("x"))).borrow(), TypeError)), "false");
+    EXPECT_EQ(str(js_instanceof(JS_STR("s"), String)), "false");
+    EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), JS_NUM(5)); }), "TypeError: Right-hand side of 'instanceof' is not an object");
+    EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), js_obj_new()); }), "TypeError: Right-hand side of 'instanceof' is not callable");
+    EXPECT_EQ(thrownText([] { js_not_defined("nope"); }), "ReferenceError: nope is not defined");
+}
+
+TEST(Arrays, MutatingMethods) {
+    JsValue a = json("[1,2,3,4,5]");
+    EXPECT_EQ(inspect(method(a, "splice", JS_NUM(1), JS_NUM(2), JS_STR("x"), JS_STR("y"), JS_STR("z"))), "[ 2, 3 ]");
+    EXPECT_EQ(inspect(a), "[ 1, 'x', 'y', 'z', 4, 5 ]");
+    EXPECT_EQ(str(method(a, "push", JS_NUM(6))), "7");
+    EXPECT_EQ(str(method(a, "pop")), "6");
+    EXPECT_EQ(str(method(a, "shift")), "1");
+    EXPECT_EQ(str(method(a, "unshift", JS_NUM(0))), "6");
+    EXPECT_EQ(inspect(method(a, "reverse")), "[ 5, 4, 'z', 'y', 'x', 0 ]");
+    JsValue b = json("[1,2,3]");
+    method(b, "splice", JS_NUM(-1));
+    EXPECT_EQ(inspect(b), "[ 1, 2 ]");
+    js_obj_set(&b, "length", JS_NUM(1));
+    EXPECT_EQ(inspect(b), "[ 1 ]");
+    js_obj_set(&b, "3", JS_STR("d"));
+    EXPECT_EQ(inspect(b), "[ 1, undefined, undefined, 'd' ]");
+    EXPECT_EQ(str(method(json("[]"), "pop")), "undefined");
+}
+
+TEST(Arrays, SortWithAndWithoutComparator) {
+    EXPECT_EQ(inspect(method(json("[3,1,10,2]"), "sort")), "[ 1, 10, 2, 3 ]");
+    EXPECT_EQ(inspect(method(json("[3,1,10,2]"), "sort", js_native_fn(numericOrder))), "[ 1, 2, 3, 10 ]");
+    EXPECT_EQ(inspect(method(json("[\"b\",null,\"a\"]"), "sort")), "[ 'a', 'b', null ]");
+    JsValue thrower = js_native_fn([](int, JsValue*) -> JsValue { jsrt_throw_error("Error", "stop"); });
+    JsValue c = json("[2,1]");
+    EXPECT_EQ(thrownText([&] { method(c, "sort", thrower); }), "Error: stop");
+    EXPECT_EQ(inspect(c), "[ 2, 1 ]");  // nothing lost when the comparator throws
+}
+
+TEST(Arrays, SearchingJoiningAndCopying) {
+    EXPECT_EQ(str(method(json("[1,2,3]"), "join", JS_STR("-"))), "1-2-3");
+    EXPECT_EQ(str(method(json("[1,null,null,[2,3]]"), "join")), "1,,,2,3");
+    EXPECT_EQ(str(method(json("[1,2,3]"), "indexOf", JS_NUM(2))), "1");
+    JsValue nan = jsrt_array_from({JS_NUM(NAN)});
+    EXPECT_EQ(str(method(nan, "indexOf", JS_NUM(NAN))), "-1");
+    EXPECT_EQ(str(method(nan, "includes", JS_NUM(NAN))), "true");
+    EXPECT_EQ(inspect(method(json("[1]"), "concat", json("[2,3]"), JS_NUM(4))), "[ 1, 2, 3, 4 ]");
+    EXPECT_EQ(inspect(method(json("[1,2,3]"), "slice", JS_NUM(-2))), "[ 2, 3 ]");
+    EXPECT_EQ(str(method(json("[1,2,3]"), "at", JS_NUM(-1))), "3");
+    EXPECT_EQ(str(js_obj_get_q(json("[1,2,3]"), "length")), "3");
+    EXPECT_EQ(str(js_obj_get(json("[1,2,3]"), JS_NUM(1))), "2");
+    EXPECT_EQ(str(js_obj_get(json("[1,2,3]"), JS_STR("2"))), "3");
+}
+
+TEST(Arrays, CallbackMethodsTakeNativeAndCompiledFunctions) {
+    JsValue a = json("[1,2,3]");
+    EXPECT_EQ(inspect(method(a, "map", doubled)), "[ 2, 4, 6 ]");
+    EXPECT_EQ(inspect(method(json("[1,2,3,4]"), "filter", isOdd)), "[ 1, 3 ]");
+    EXPECT_EQ(str(method(a, "reduce", sum)), "6");
+    EXPECT_EQ(str(method(a, "reduce", sum, JS_NUM(10))), "16");
+    EXPECT_EQ(str(method(a, "some", above1)), "true");
+    EXPECT_EQ(str(method(a, "every", above1)), "false");
+    EXPECT_EQ(str(method(a, "find", above1)), "2");
+    EXPECT_EQ(str(method(a, "findIndex", JsValue(above1))), "1");
+    JsValue seen = json("[]");
+    static JsValue* log;
+    log = &seen;
+    method(a, "forEach", js_native_fn([](int argc, JsValue* argv) {
+        jsrt_array_push(*log, js_add(argv[0], argc > 1 ? argv[1] : JS_NUM(0)));
+        return JS_UNDEFINED();
+    }));
+    EXPECT_EQ(inspect(seen), "[ 1, 3, 5 ]");
+    EXPECT_EQ(thrownText([] { method(json("[]"), "reduce", sum); }),
+              "TypeError: Reduce of empty array with no initial value");
+    EXPECT_EQ(thrownText([] { method(json("[1]"), "map", JS_NUM(5)); }), "TypeError: 5 is not a function");
+}
+
+TEST(Arrays, CallbackThatGrowsTheArrayIsSafe) {
+    static JsValue* arr;
+    JsValue a = json("[1,2]");
+    arr = &a;
+    JsValue r = method(a, "map", js_native_fn([](int, JsValue* argv) {
+        for (int i = 0; i < 100; ++i) jsrt_array_push(*arr, JS_NUM(i));  // forces reallocation
+        return argv[0];
+    }));
+    EXPECT_EQ(inspect(r), "[ 1, 2 ]");
+    EXPECT_EQ(jsrt_array_length(a), 202u);
+}
