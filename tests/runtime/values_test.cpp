@@ -157,6 +157,7 @@ TEST(Values, ProgramOfEveryValueFormMatchesNode) {
               "3 42 keys: a,b,nested,extra\n"
               "fast\n"
               "7 false true\n"
+              "[Function: square] { fn: [Function: describe] }\n"
               "9 1|2|3\n");
     EXPECT_EQ(status, 0);
 }
