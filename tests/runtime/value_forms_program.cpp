@@ -48,8 +48,10 @@ static void mod_counter_init(void) {
     mod_counter_exports = ([&](){ JsValue __obj = js_obj_new(); js_obj_set(&__obj, "remember", js_clone_value(mod_counter_remember)); js_obj_set(&__obj, "get", js_clone_value(mod_counter_get)); return __obj; })();
 }
 
+static JsOwned basename;
 static JsOwned counter;
 static JsOwned f;
+static JsOwned index;
 static JsOwned lens;
 static JsOwned n;
 static JsOwned obj;
@@ -140,6 +142,9 @@ int main(int argc, char** argv) {
             js_console_log(1, JsOwned::from_value(JS_STR("slow")).borrow());
         }
     }
+    index = js_clone_value(js_jsc_cm1(words.borrow(), JS_STR("indexOf"), JsOwned::from_value(JS_STR("fox")).borrow()));
+    basename = JS_STR("file.txt");
+    js_console_log(2, index.borrow(), basename.borrow());
     n = js_clone_value(JS_NUM(10));
     while (js_truthy(js_gt(n.borrow(), JsOwned::from_value(JS_NUM(7)).borrow()))) {
         js_postdec(n.ptr());
