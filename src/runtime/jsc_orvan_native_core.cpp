@@ -51,7 +51,7 @@
 #include "runtime/core/calls.inc"
 #pragma GCC push_options
 #pragma GCC optimize("O1")
-#include "runtime/core/inspect.inc"
+#include "runtime/core/value_display.inc"
 #include "runtime/core/json.inc"
 #include "runtime/core/builtins.inc"
 #include "runtime/core/startup.inc"

@@ -5,10 +5,10 @@ const fs = require('fs');
 const path = require('path');
 const util = require('util');
 
-let seed = 20261207;
+let rngState = 20261207;
 function rnd(n) {  // deterministic, so the files only change when this script does
-  seed = (seed * 1103515245 + 12345) % 2147483648;
-  return Math.floor((seed / 2147483648) * n);
+  rngState = (rngState * 1103515245 + 12345) % 2147483648;
+  return Math.floor((rngState / 2147483648) * n);
 }
 const pick = (a) => a[rnd(a.length)];
 const write = (name, rows) => fs.writeFileSync(path.join(__dirname, name), rows.map((r) => JSON.stringify(r)).join('\n') + '\n');
