@@ -6,6 +6,8 @@ missing=()
 for p in "$@"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Node.js runs the bundler and the end-to-end comparisons; a machine without it gets Debian's.
+command -v node >/dev/null 2>&1 || missing+=(nodejs npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "installing: ${missing[*]}"
 SUDO=""
