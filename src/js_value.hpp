@@ -14,10 +14,15 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
+
+// Generated code calls free and strcmp. They are declared here rather than
+// through <cstring>, which would also declare index() and basename() and so
+// clash with JavaScript variables of those names in the generated file scope.
+extern "C" void free(void* ptr) noexcept;
+extern "C" int strcmp(const char* a, const char* b) noexcept;
 
 class JsOwned;
 

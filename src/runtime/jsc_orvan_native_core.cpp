@@ -14,17 +14,25 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <cwctype>
 #include <exception>
 #include <string>
 #include <csignal>
+#include <cxxabi.h>
+#include <dlfcn.h>
+#include <elf.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
 
 #include "runtime/core/cells.inc"
+#pragma GCC push_options
+#pragma GCC optimize("O1")
+#include "runtime/core/fn_names.inc"
+#pragma GCC pop_options
 #pragma GCC push_options
 #pragma GCC optimize("O1")
 #include "runtime/core/text.inc"

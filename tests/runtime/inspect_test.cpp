@@ -33,6 +33,10 @@ TEST(Inspect, LongArraysAreGroupedInColumns) {
               "  17, 18, 19, 20, 21, 22, 23, 24,\n  25, 26\n]");
     EXPECT_EQ(logLine(json("[\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"]")), "[\n  'a', 'b', 'c',\n  'd', 'e', 'f',\n  'g'\n]");
     EXPECT_EQ(logLine(json("[1,\"two\",3,\"four\",5,\"six\",7]")), "[\n  1, 'two',\n  3, 'four',\n  5, 'six',\n  7\n]");
+    // wide characters count two columns when entries are lined up
+    EXPECT_EQ(logLine(json("[\"\u65e5\u672c\",\"\u4e2d\u6587\u5b57\",\"\ud55c\uad6d\uc5b4\",\"a\",\"bb\",\"ccc\",\"\u6771\u4eac\u90fd\",\"x\"]")),
+              "[\n  '\xE6\x97\xA5\xE6\x9C\xAC',   '\xE4\xB8\xAD\xE6\x96\x87\xE5\xAD\x97',\n  '\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4', 'a',\n"
+              "  'bb',     'ccc',\n  '\xE6\x9D\xB1\xE4\xBA\xAC\xE9\x83\xBD', 'x'\n]");
     std::string many = "[0";
     for (int i = 1; i < 120; ++i) many += "," + std::to_string(i);
     std::string out = logLine(json((many + "]").c_str()));

@@ -68,3 +68,32 @@ TEST(Strings, SplitAndReplace) {
 TEST(Strings, MissingMethodIsATypeError) {
     EXPECT_EQ(thrownText([] { method(JS_STR("abc"), "nope"); }), "TypeError: \"abc\".nope is not a function");
 }
+
+TEST(Strings, LongStringsBuiltPieceByPiece) {
+    // s += piece in a loop, as the generator writes it for an owned name
+    JsOwned s = JsOwned::from_value(JS_STR(""));
+    std::string expected;
+    for (int i = 0; i < 20000; ++i) {
+        const char* piece = i % 3 ? "ab" : "\xC3\xA9\xF0\x9F\x98\x80";
+        s = JsOwned::from_value(js_add(s.borrow(), JS_STR(piece)));
+        expected += piece;
+    }
+    EXPECT_EQ(str(js_obj_get_q(s.borrow(), "length")), std::to_string(jsrt_utf16_length(expected)));
+    EXPECT_EQ(jsrt_str(s.borrow()), expected);
+    EXPECT_TRUE(js_truthy(js_eq(s.borrow(), JS_STR(expected.c_str()))));
+    EXPECT_EQ(str(method(s.borrow(), "charAt", JS_NUM(3))), "a");
+    // a long string used twice in one concatenation, then read
+    JsValue twice = js_add(s.borrow(), s.borrow());
+    EXPECT_EQ(jsrt_str(twice), expected + expected);
+    EXPECT_EQ(str(method(twice, "lastIndexOf", JS_STR("ab"))), std::to_string(2 * jsrt_utf16_length(expected) - 2));
+}
+
+TEST(Strings, AMillionPiecesAreFreedWithoutDeepRecursion) {
+    JsOwned s = JsOwned::from_value(JS_STR(std::string(300, 'x').c_str()));
+    for (int i = 0; i < 1000000; ++i) s = JsOwned::from_value(js_add(s.borrow(), JS_STR("y")));
+    EXPECT_EQ(str(js_obj_get_q(s.borrow(), "length")), "1000300");
+    s = JsOwned();  // releases the whole unjoined chain
+    JsOwned t = JsOwned::from_value(JS_STR(std::string(300, 'x').c_str()));
+    for (int i = 0; i < 1000000; ++i) t = JsOwned::from_value(js_add(t.borrow(), JS_STR("y")));
+    EXPECT_EQ(jsrt_str(t.borrow()).size(), 1000300u);  // joined once, then freed as one text
+}

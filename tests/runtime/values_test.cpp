@@ -156,7 +156,9 @@ TEST(Values, ProgramOfEveryValueFormMatchesNode) {
               "caught: Cannot read properties of undefined (reading 'x')\n"
               "3 42 keys: a,b,nested,extra\n"
               "fast\n"
+              "3 file.txt\n"
               "7 false true\n"
+              "[Function: square] { fn: [Function: describe] }\n"
               "9 1|2|3\n");
     EXPECT_EQ(status, 0);
 }
