@@ -1,8 +1,11 @@
 #include "codegen/cemitter.h"
 
+#include "codegen/cxx_names.h"
 #include "codegen/text_helpers.h"
 
-std::string CEmitter::emitModules(const std::vector<Module>& list, bool hybridBuild) {
+std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hybridBuild) {
+    // Every JavaScript name becomes a C++ name once, here, so declarations and uses agree.
+    const std::vector<Module> list = withCxxNames(jsModules);
     modules = &list;
     scope.clear();
     bareRequireAliases.clear();

@@ -1,4 +1,5 @@
 #include "codegen/cemitter.h"
+#include "codegen/cxx_names.h"
 
 namespace {
 
@@ -22,13 +23,14 @@ bool CEmitter::isBoundName(const std::string& name) const {
 
 std::string CEmitter::unboundNameText(const std::string& name) const {
     if (isBoundName(name)) return name;
+    const std::string jsName = jsNameOf(name);
     // Name lookup is const for its callers; the report is its one side effect.
     if (!closureCaptured.count(name))
         const_cast<CEmitter*>(this)->diagUnsupported(
-            "undeclared name `" + name + "`",
-            "Nothing declares `" + name + "`; it throws ReferenceError \"" + name +
+            "undeclared name `" + jsName + "`",
+            "Nothing declares `" + jsName + "`; it throws ReferenceError \"" + jsName +
                 " is not defined\" where it is evaluated.");
     // js_not_defined throws; the static after the comma is never reached and only gives the text the
     // shape of a variable, so it can also be assigned, incremented and have its address taken.
-    return "(js_not_defined(\"" + escapeString(name) + "\"), jsc_g_globalThis)";
+    return "(js_not_defined(\"" + escapeString(jsName) + "\"), jsc_g_globalThis)";
 }

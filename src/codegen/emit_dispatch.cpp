@@ -1,4 +1,5 @@
 #include "codegen/cemitter.h"
+#include "codegen/cxx_names.h"
 #include "codegen/text_helpers.h"
 
 namespace {
@@ -47,7 +48,7 @@ void CEmitter::emitHybridAotDispatch(const Module& entry, std::ostringstream& os
     else
         os << "    (void)json;\n";
     for (const FnInfo& fn : fns) {
-        os << "    if (strcmp(name, \"" << escapeString(fn.name) << "\") == 0) {\n";
+        os << "    if (strcmp(name, \"" << escapeString(jsNameOf(fn.name)) << "\") == 0) {\n";
         // The payload is the first argument; further parameters receive undefined.
         os << "        JsOwned __ret = " << fn.name << "(";
         for (int i = 0; i < fn.arity; ++i) os << (i == 0 ? "__payload.clone()" : ", JsOwned()");

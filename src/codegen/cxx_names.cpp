@@ -1,0 +1,133 @@
+#include "codegen/cxx_names.h"
+
+#include <set>
+
+namespace {
+
+const std::set<std::string>& reservedNames() {
+    static const std::set<std::string> names = {
+        // C++ keywords and alternative tokens (JavaScript's own keywords never reach here, but listing
+        // the whole set keeps the rule simple).
+        "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
+        "catch", "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept", "const", "consteval",
+        "constexpr", "constinit", "const_cast", "continue", "co_await", "co_return", "co_yield", "decltype",
+        "default", "delete", "do", "double", "dynamic_cast", "else", "enum", "explicit", "export", "extern",
+        "false", "float", "for", "friend", "goto", "if", "inline", "int", "long", "mutable", "namespace",
+        "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or", "or_eq", "private", "protected",
+        "public", "register", "reinterpret_cast", "requires", "return", "short", "signed", "sizeof",
+        "static", "static_assert", "static_cast", "struct", "switch", "template", "this", "thread_local",
+        "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using", "virtual",
+        "void", "volatile", "wchar_t", "while", "xor", "xor_eq",
+        // Names of the generated program itself.
+        "main", "argc", "argv", "std",
+        // Macros of the C library headers.
+        "NULL", "EOF", "errno", "stdin", "stdout", "stderr", "assert", "offsetof", "EXIT_SUCCESS",
+        "EXIT_FAILURE", "RAND_MAX", "MB_CUR_MAX", "BUFSIZ", "FILENAME_MAX", "SEEK_SET", "SEEK_CUR", "SEEK_END",
+        "INFINITY", "NAN", "HUGE_VAL", "M_PI", "M_E", "CHAR_BIT", "INT_MAX", "INT_MIN", "unix", "linux",
+        "ENOENT", "EEXIST", "EACCES", "EINVAL", "EPERM", "EISDIR", "ENOTDIR", "EAGAIN", "ENOMEM", "EBADF",
+        "EPIPE", "EINTR", "EIO", "ERANGE", "EDOM", "isnan", "isinf", "isfinite", "signbit", "setjmp",
+        "va_start", "va_end", "va_arg",
+        // Functions and types the C library headers declare at global scope.
+        "abort", "abs", "atexit", "atof", "atoi", "atol", "atoll", "bsearch", "calloc", "div", "exit",
+        "free", "getenv", "labs", "ldiv", "llabs", "lldiv", "malloc", "mblen", "mbstowcs", "mbtowc",
+        "qsort", "rand", "random", "realloc", "srand", "srandom", "strtod", "strtof", "strtol", "strtold",
+        "strtoll", "strtoul", "strtoull", "system", "wcstombs", "wctomb", "setenv", "unsetenv", "putenv",
+        "mkstemp", "mktemp", "realpath", "drand48", "lrand48", "mrand48", "erand48", "seed48", "initstate",
+        "setstate", "clearenv", "aligned_alloc", "posix_memalign", "quick_exit", "at_quick_exit", "_Exit",
+        "memchr", "memcmp", "memcpy", "memmove", "memset", "strcat", "strchr", "strcmp", "strcoll", "strcpy",
+        "strcspn", "strerror", "strlen", "strncat", "strncmp", "strncpy", "strpbrk", "strrchr", "strspn",
+        "strstr", "strtok", "strxfrm", "strdup", "strndup", "strsep", "strsignal", "stpcpy", "basename",
+        "index", "rindex", "bcmp", "bcopy", "bzero", "ffs", "strcasecmp", "strncasecmp", "memmem",
+        "printf", "fprintf", "sprintf", "snprintf", "scanf", "fscanf", "sscanf", "puts", "fputs", "gets",
+        "fgets", "putchar", "getchar", "putc", "getc", "fputc", "fgetc", "ungetc", "fopen", "fclose",
+        "fread", "fwrite", "fflush", "fseek", "ftell", "rewind", "feof", "ferror", "clearerr", "perror",
+        "remove", "rename", "tmpfile", "tmpnam", "setbuf", "setvbuf", "getline", "getdelim", "popen",
+        "pclose", "fileno", "fdopen", "dprintf", "vprintf", "vfprintf", "vsprintf", "vsnprintf", "FILE",
+        "fpos_t", "size_t", "ptrdiff_t", "wint_t", "mbstate_t", "div_t", "ldiv_t", "wcslen", "wcscpy",
+        "wcscmp", "wmemcpy", "wmemset", "btowc", "wctob", "fwide", "wprintf", "swprintf", "time", "clock",
+        "difftime", "mktime", "strftime", "gmtime", "localtime", "asctime", "ctime", "timezone", "daylight",
+        "tzname", "tzset", "signal", "raise", "kill", "alarm", "sleep", "pause", "fork", "pipe", "read",
+        "write", "open", "close", "link", "unlink", "access", "chdir", "dup", "dup2", "getpid", "select",
+        "poll", "wait", "log", "log2", "log10", "log1p", "exp", "exp2", "expm1", "pow", "sqrt", "cbrt",
+        "sin", "cos", "tan", "asin", "acos", "atan", "atan2", "sinh", "cosh", "tanh", "asinh", "acosh",
+        "atanh", "floor", "ceil", "round", "trunc", "fabs", "fmod", "hypot", "frexp", "ldexp", "modf",
+        "remainder", "lround", "llround", "rint", "lrint", "nearbyint", "fmin", "fmax", "fdim", "fma",
+        "erf", "erfc", "tgamma", "lgamma", "gamma", "j0", "j1", "jn", "y0", "y1", "yn", "nan", "logb",
+        "ilogb", "scalbn", "copysign", "nextafter", "drem", "significand", "finite", "isalpha", "isdigit",
+        "isalnum", "isspace", "isupper", "islower", "ispunct", "isprint", "iscntrl", "isxdigit", "isgraph",
+        "isblank", "toupper", "tolower", "isascii", "toascii",
+    };
+    return names;
+}
+
+// The name without its trailing underscores.
+std::string stem(const std::string& name) {
+    size_t end = name.size();
+    while (end > 0 && name[end - 1] == '_') --end;
+    return name.substr(0, end);
+}
+
+bool mangled(const std::string& name) {
+    const std::string base = stem(name);
+    return !base.empty() && reservedNames().count(base) > 0;
+}
+
+// Renames Identifier nodes in binding and reference positions; keys of properties, methods and
+// non-computed members, and labels, keep their spelling.
+void renameIdentifiers(nlohmann::json& node) {
+    if (node.is_array()) {
+        for (auto& el : node) renameIdentifiers(el);
+        return;
+    }
+    if (!node.is_object()) return;
+    const std::string type = node.value("type", "");
+    if (type == "Identifier") {
+        auto it = node.find("name");
+        if (it != node.end() && it->is_string()) *it = cxxName(it->get<std::string>());
+        return;
+    }
+    const bool computed = node.value("computed", false);
+    for (auto it = node.begin(); it != node.end(); ++it) {
+        const std::string& field = it.key();
+        if (!computed && field == "property" && type == "MemberExpression") continue;
+        if (!computed && field == "key" &&
+            (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
+            continue;
+        if (field == "label" || type == "MetaProperty") continue;
+        renameIdentifiers(*it);
+    }
+}
+
+// A symbol "<id>_<name>" of the module with its name part mapped.
+std::string renamedSymbol(const Module& m, const std::string& symbol) {
+    const std::string prefix = m.id + "_";
+    if (symbol.compare(0, prefix.size(), prefix) != 0) return symbol;
+    return prefix + cxxName(symbol.substr(prefix.size()));
+}
+
+}  // namespace
+
+std::string cxxName(const std::string& jsName) { return mangled(jsName) ? jsName + "_" : jsName; }
+
+std::string jsNameOf(const std::string& name) {
+    if (name.size() > 1 && name.back() == '_' && mangled(name.substr(0, name.size() - 1)))
+        return name.substr(0, name.size() - 1);
+    return name;
+}
+
+std::vector<Module> withCxxNames(const std::vector<Module>& modules) {
+    std::vector<Module> out;
+    out.reserve(modules.size());
+    for (const Module& m : modules) {
+        Module named = m;
+        nlohmann::json tree = m.ast.json;
+        renameIdentifiers(tree);
+        if (tree != m.ast.json) named.ast = Parser::parseNode(tree);
+        named.exports.clear();
+        for (const auto& [key, symbol] : m.exports) named.exports[key] = renamedSymbol(m, symbol);
+        named.nativeFunctions.clear();
+        for (const std::string& symbol : m.nativeFunctions) named.nativeFunctions.insert(renamedSymbol(m, symbol));
+        out.push_back(std::move(named));
+    }
+    return out;
+}
