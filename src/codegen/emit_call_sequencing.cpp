@@ -17,16 +17,24 @@ std::vector<const ASTNode*> CEmitter::evaluationUnits(const ASTNode& callee, con
 }
 
 // C++ leaves the order of a call's arguments open (g++ evaluates them right to left); JavaScript runs
-// them left to right. Order matters once one part acts and another acts or may throw.
+// them left to right. Order matters once one part acts and another acts, may throw or reads a name
+// the action may change.
 bool CEmitter::needsSequencing(const std::vector<const ASTNode*>& units) const {
-    int acting = 0, throwing = 0;
+    int acting = 0, observing = 0;
     for (const ASTNode* u : units) {
-        if (actsOnState(*u))
+        if (actsOnState(*u)) {
             ++acting;
-        else if (readsProperty(*u))
-            ++throwing;
+        } else if (readsProperty(*u)) {
+            ++observing;
+        } else {
+            for (const ASTNode* other : units)
+                if (other != u && readsMutableName(*u, *other)) {
+                    ++observing;
+                    break;
+                }
+        }
     }
-    return acting >= 1 && acting + throwing >= 2;
+    return acting >= 1 && acting + observing >= 2;
 }
 
 // The call as a lambda that first evaluates every part into a local, left to right, then makes the call
