@@ -5,7 +5,9 @@
 
 std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hybridBuild) {
     // Every JavaScript name becomes a C++ name once, here, so declarations and uses agree.
-    const std::vector<Module> list = withCxxNames(jsModules);
+    std::vector<Module> renamed;
+    if (needsCxxNames(jsModules)) renamed = withCxxNames(jsModules);
+    const std::vector<Module>& list = renamed.empty() ? jsModules : renamed;
     modules = &list;
     scope.clear();
     bareRequireAliases.clear();

@@ -227,6 +227,15 @@ private:
     void emitSequencedCall(const ASTNode& call, const std::vector<const ASTNode*>& args,
                            const std::vector<const ASTNode*>& units, std::ostringstream& os, bool borrowResult);
     bool callsCompiledFunction(const std::string& name, size_t argc) const;
+
+    // evaluation order of operands (evaluation_order.cpp)
+    static bool actsOnState(const ASTNode& node);
+    static bool readsProperty(const ASTNode& node);
+    bool readsMutableName(const ASTNode& node, const ASTNode& other) const;
+    bool orderObservable(const ASTNode& first, const ASTNode& second) const;
+    // Writes `([&]() -> JsValue { JsValue <local> = V(first); return ` and gives the local's name;
+    // the caller writes the rest of the expression and closes with "; }())".
+    std::string openOrderedOperand(const ASTNode& first, std::ostringstream& os);
     void emitCountedValues(const std::vector<const ASTNode*>& args, std::ostringstream& os);
     void emitValuePlaces(const std::vector<const ASTNode*>& args, size_t places, std::ostringstream& os);
     void emitValueOr(const std::vector<const ASTNode*>& args, size_t index, const char* fallback,

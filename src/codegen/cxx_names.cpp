@@ -1,6 +1,7 @@
 #include "codegen/cxx_names.h"
 
 #include <set>
+#include <type_traits>
 
 namespace {
 
@@ -72,18 +73,23 @@ bool mangled(const std::string& name) {
     return !base.empty() && reservedNames().count(base) > 0;
 }
 
-// Renames Identifier nodes in binding and reference positions; keys of properties, methods and
-// non-computed members, and labels, keep their spelling.
-void renameIdentifiers(nlohmann::json& node) {
+// Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods
+// and non-computed members, and labels, are left out) and counts in `renamed` those cxxName changes.
+// With a mutable tree the names are also rewritten.
+template <class Json>
+void visitNames(Json& node, int& renamed) {
     if (node.is_array()) {
-        for (auto& el : node) renameIdentifiers(el);
+        for (auto& el : node) visitNames(el, renamed);
         return;
     }
     if (!node.is_object()) return;
     const std::string type = node.value("type", "");
     if (type == "Identifier") {
         auto it = node.find("name");
-        if (it != node.end() && it->is_string()) *it = cxxName(it->get<std::string>());
+        if (it != node.end() && it->is_string() && mangled(it->template get<std::string>())) {
+            if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get<std::string>());
+            ++renamed;
+        }
         return;
     }
     const bool computed = node.value("computed", false);
@@ -94,7 +100,7 @@ void renameIdentifiers(nlohmann::json& node) {
             (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
             continue;
         if (field == "label" || type == "MetaProperty") continue;
-        renameIdentifiers(*it);
+        visitNames(*it, renamed);
     }
 }
 
@@ -115,14 +121,22 @@ std::string jsNameOf(const std::string& name) {
     return name;
 }
 
+bool needsCxxNames(const std::vector<Module>& modules) {
+    int renamed = 0;
+    for (const Module& m : modules) visitNames(m.ast.json, renamed);
+    return renamed > 0;
+}
+
 std::vector<Module> withCxxNames(const std::vector<Module>& modules) {
     std::vector<Module> out;
     out.reserve(modules.size());
     for (const Module& m : modules) {
         Module named = m;
         nlohmann::json tree = m.ast.json;
-        renameIdentifiers(tree);
-        if (tree != m.ast.json) named.ast = Parser::parseNode(tree);
+        int renamed = 0;
+        visitNames(tree, renamed);
+        // Only a tree with renamed names is read again (every node keeps its own copy of the JSON).
+        if (renamed > 0) named.ast = Parser::parseNode(tree);
         named.exports.clear();
         for (const auto& [key, symbol] : m.exports) named.exports[key] = renamedSymbol(m, symbol);
         named.nativeFunctions.clear();

@@ -13,6 +13,9 @@ std::string cxxName(const std::string& jsName);
 // The JavaScript name a C++ name written by cxxName stands for.
 std::string jsNameOf(const std::string& cxxName);
 
+// True when some module uses a name cxxName changes.
+bool needsCxxNames(const std::vector<Module>& modules);
+
 // The modules with every binding and reference name written through cxxName (property keys and
 // non-computed member names keep their JavaScript spelling), including the C++ symbols of their exports.
 std::vector<Module> withCxxNames(const std::vector<Module>& modules);

@@ -61,6 +61,13 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         if (op == "=") {
             os << n << " = ";
             emitOwned(value, os);
+        } else if (fn && orderObservable(target, value)) {
+            // The current value is read before the right side runs, as JavaScript does.
+            os << n << " = JsOwned::from_value(";
+            const std::string cur = openOrderedOperand(target, os);
+            os << fn << "(" << cur << ", ";
+            emitExpr(value, os);
+            os << "); }()))";
         } else if (fn) {
             os << n << " = JsOwned::from_value(" << fn << "(" << n << ".borrow(), ";
             emitExpr(value, os);
@@ -77,6 +84,11 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
     os << " = ";
     if (op == "=") {
         emitOwned(value, os);
+    } else if (fn && orderObservable(target, value)) {
+        const std::string cur = openOrderedOperand(target, os);
+        os << fn << "(" << cur << ", ";
+        emitExpr(value, os);
+        os << "); }())";
     } else if (fn) {
         os << fn << "(";
         emitValue(target, os);
@@ -97,6 +109,16 @@ void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, co
     const char* fn = lookupCompound(op);
     if (op == "=") {
         emitOwned(value, os);
+    } else if (actsOnState(value)) {
+        // The property is read before the right side runs, as JavaScript does.
+        os << "js_obj_get(__o, __k); __v = ";
+        if (fn) {
+            os << fn << "(__v, ";
+            emitExpr(value, os);
+            os << ")";
+        } else {
+            emitInt32OpOnText(int32Operator(op), "__v", valueText(value), os);
+        }
     } else if (fn) {
         os << fn << "(js_obj_get(__o, __k), ";
         emitExpr(value, os);

@@ -1,30 +1,6 @@
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
-namespace {
-
-// The expression can change state the other parts observe (a call, an assignment, an update, `new`).
-bool acts(const ASTNode& node) {
-    if (node.type == "FunctionExpression" || node.type == "ArrowFunctionExpression") return false;
-    if (node.type == "CallExpression" || node.type == "NewExpression" || node.type == "AssignmentExpression" ||
-        node.type == "UpdateExpression")
-        return true;
-    for (const ASTNode& child : node.children)
-        if (acts(child)) return true;
-    return false;
-}
-
-// The expression reads a property, which throws for undefined or null.
-bool mayThrow(const ASTNode& node) {
-    if (node.type == "FunctionExpression" || node.type == "ArrowFunctionExpression") return false;
-    if (node.type == "MemberExpression") return true;
-    for (const ASTNode& child : node.children)
-        if (mayThrow(child)) return true;
-    return false;
-}
-
-}  // namespace
-
 // The parts of a call JavaScript evaluates, in its order: the callee's object or value (when it is
 // more than a name), a computed key, then the arguments.
 std::vector<const ASTNode*> CEmitter::evaluationUnits(const ASTNode& callee, const std::vector<const ASTNode*>& args) {
@@ -41,16 +17,24 @@ std::vector<const ASTNode*> CEmitter::evaluationUnits(const ASTNode& callee, con
 }
 
 // C++ leaves the order of a call's arguments open (g++ evaluates them right to left); JavaScript runs
-// them left to right. Order matters once one part acts and another acts or may throw.
+// them left to right. Order matters once one part acts and another acts, may throw or reads a name
+// the action may change.
 bool CEmitter::needsSequencing(const std::vector<const ASTNode*>& units) const {
-    int acting = 0, throwing = 0;
+    int acting = 0, observing = 0;
     for (const ASTNode* u : units) {
-        if (acts(*u))
+        if (actsOnState(*u)) {
             ++acting;
-        else if (mayThrow(*u))
-            ++throwing;
+        } else if (readsProperty(*u)) {
+            ++observing;
+        } else {
+            for (const ASTNode* other : units)
+                if (other != u && readsMutableName(*u, *other)) {
+                    ++observing;
+                    break;
+                }
+        }
     }
-    return acting >= 1 && acting + throwing >= 2;
+    return acting >= 1 && acting + observing >= 2;
 }
 
 // The call as a lambda that first evaluates every part into a local, left to right, then makes the call

@@ -66,6 +66,10 @@ void CEmitter::emitRelativeRequireDecl(const std::string& name, const std::strin
     auto bound = scope.find(name);
     if (bound != scope.end() && m && m->nativeFunctions.count(bound->second)) {
         out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
+        // Calls go straight to the compiled function, but the variable also serves as a value
+        // (`arr.map(f)`, `{ f: f }`), so it must hold the function too.
+        if (isOwnedName(name))
+            out << ind << name << " = JsOwned::from_value(js_clone_value(" << bound->second << "));\n";
         return;
     }
     out << ind << (ownedLocals.count(name) ? "" : "JsOwned ") << name << " = JsOwned::from_borrowed("

@@ -105,8 +105,10 @@ void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
     }
     const std::string op = jsonStringOr(node, "operator", "&&");
     const ASTNode& right = node.children[1];
-    const bool plainRight = right.type == "Literal" ||
-                            (right.type == "Identifier" && (isOwnedName(identName(right)) || scope.count(identName(right))));
+    const bool plainRight =
+        right.type == "Literal" ||
+        (right.type == "Identifier" && (isOwnedName(identName(right)) || scope.count(identName(right))) &&
+         !orderObservable(node.children[0], right));
     if (plainRight) {
         os << (op == "&&" ? "js_and(" : "js_or(");
         emitValue(node.children[0], os);

@@ -9,6 +9,13 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
     const ASTNode& object = node.children[0];
     const ASTNode& property = node.children[1];
     const std::string propName = identName(property);
+    if (jsonTrue(node, "computed") && orderObservable(object, property)) {
+        const std::string o = openOrderedOperand(object, os);
+        os << "js_obj_get(" << o << ", ";
+        emitValue(property, os);
+        os << "); }())";
+        return;
+    }
     if (jsonTrue(node, "computed")) {
         os << "js_obj_get(";
         emitValue(object, os);

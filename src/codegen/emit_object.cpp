@@ -6,6 +6,15 @@ void CEmitter::emitObjectExpr(const ASTNode& node, std::ostringstream& os) {
     for (const ASTNode& prop : node.children) {
         if (prop.type != "Property" || prop.children.size() < 2) continue;
         const ASTNode& key = prop.children[0];
+        if (jsonTrue(prop, "computed") && orderObservable(key, prop.children[1])) {
+            // The key is taken before the value, as JavaScript does.
+            os << "{ JsValue __k = ";
+            emitValue(key, os);
+            os << "; js_obj_set_computed(&__obj, __k, ";
+            emitOwned(prop.children[1], os);
+            os << "); } ";
+            continue;
+        }
         if (jsonTrue(prop, "computed")) {
             os << "js_obj_set_computed(&__obj, ";
             emitValue(key, os);

@@ -31,14 +31,29 @@ void CEmitter::emitBinary(const ASTNode& node, std::ostringstream& os) {
     const char* fn = lookupOp(op);
     if (!fn && op == "in") fn = "js_in";
     if (!fn && op == "instanceof") fn = "js_instanceof";
+    const ASTNode& left = node.children[0];
+    const ASTNode& right = node.children[1];
+    if (orderObservable(left, right)) {
+        // The left operand is taken first, as JavaScript does.
+        const std::string l = openOrderedOperand(left, os);
+        if (fn) {
+            os << fn << "(" << l << ", ";
+            emitValue(right, os);
+            os << ")";
+        } else {
+            emitInt32OpOnText(op, l, valueText(right), os);
+        }
+        os << "; }())";
+        return;
+    }
     if (!fn) {
-        emitInt32Op(op, node.children[0], node.children[1], os);
+        emitInt32Op(op, left, right, os);
         return;
     }
     os << fn << "(";
-    emitValue(node.children[0], os);
+    emitValue(left, os);
     os << ", ";
-    emitValue(node.children[1], os);
+    emitValue(right, os);
     os << ")";
 }
 

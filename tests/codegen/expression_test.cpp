@@ -230,3 +230,44 @@ TEST_F(Expr, LogicalOperatorsSkipARightOperandThatCanThrow) {
               "JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(); })()");
     EXPECT_EQ(E("a || 'x'"), "js_or(a.borrow(), JsOwned::from_value(JS_STR(\"x\")).borrow())");
 }
+
+TEST_F(Expr, OperandsThatActAreTakenLeftToRight) {
+    // Neither side acts, or only a local of the function is read next to a call: the plain text.
+    EXPECT_EQ(E("a + o.p()"), "js_add(a.borrow(), js_jsc_cm0(o.borrow(), JS_STR(\"p\")))");
+    EXPECT_EQ(E("o.k + v.k"),
+              "js_add(JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")).borrow(), "
+              "JsOwned::from_value(js_obj_get_q(v.borrow(), \"k\")).borrow())");
+    EXPECT_EQ(E("o.p() + v.q()"),
+              "([&]() -> JsValue { JsValue __jsc_a1 = js_jsc_cm0(o.borrow(), JS_STR(\"p\")); "
+              "return js_add(__jsc_a1, js_jsc_cm0(v.borrow(), JS_STR(\"q\"))); }())");
+    EXPECT_EQ(E("g < o.p()"),
+              "([&]() -> JsValue { JsValue __jsc_a2 = JsOwned::from_value(js_clone_value(mod_m_g)).borrow(); "
+              "return js_lt(__jsc_a2, js_jsc_cm0(o.borrow(), JS_STR(\"p\"))); }())");
+    EXPECT_EQ(E("o.p() | v.k"),
+              "([&]() -> JsValue { JsValue __jsc_a3 = js_jsc_cm0(o.borrow(), JS_STR(\"p\")); "
+              "return JS_NUM((long long)js_to_num(__jsc_a3) | (long long)js_to_num("
+              "JsOwned::from_value(js_obj_get_q(v.borrow(), \"k\")).borrow())); }())");
+    EXPECT_EQ(E("o.p() || g"),
+              "([&]() -> JsValue { JsValue __l = js_jsc_cm0(o.borrow(), JS_STR(\"p\")); "
+              "if (js_truthy(__l)) return __l; return JsOwned::from_value(js_clone_value(mod_m_g)).borrow(); })()");
+    EXPECT_EQ(E("o[o.p()]"),
+              "js_obj_get(o.borrow(), js_jsc_cm0(o.borrow(), JS_STR(\"p\")))");
+    EXPECT_EQ(E("v.w[o.p()]"),
+              "([&]() -> JsValue { JsValue __jsc_a4 = JsOwned::from_value(js_obj_get_q(v.borrow(), \"w\")).borrow(); "
+              "return js_obj_get(__jsc_a4, js_jsc_cm0(o.borrow(), JS_STR(\"p\"))); }())");
+}
+
+TEST_F(Expr, CompoundAssignmentsReadTheTargetBeforeTheRightSideActs) {
+    EXPECT_EQ(E("o.k += o.p()"),
+              "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __v = js_obj_get(__o, __k); "
+              "__v = js_add(__v, js_jsc_cm0(o.borrow(), JS_STR(\"p\"))); js_obj_set_computed(&__o, __k, "
+              "js_clone_value(__v)); return __v; })()");
+    EXPECT_EQ(E("g += o.p()"),
+              "mod_m_g = ([&]() -> JsValue { JsValue __jsc_a1 = JsOwned::from_value(js_clone_value(mod_m_g)).borrow(); "
+              "return js_add(__jsc_a1, js_jsc_cm0(o.borrow(), JS_STR(\"p\"))); }())");
+    EXPECT_EQ(E("x += o.p()"), "x = JsOwned::from_value(js_add(x.borrow(), js_jsc_cm0(o.borrow(), JS_STR(\"p\"))))");
+    EXPECT_EQ(E("({ [o.p()]: o.q() })"),
+              "([&](){ JsValue __obj = js_obj_new(); { JsValue __k = js_jsc_cm0(o.borrow(), "
+              "JS_STR(\"p\")); js_obj_set_computed(&__obj, __k, js_clone_value(js_jsc_cm0(o.borrow(), JS_STR(\"q\")))); } "
+              "return __obj; })()");
+}

@@ -176,6 +176,7 @@ TEST(Requires, EntryDeclarationsAssignTheirStatics) {
                         "    m = JsOwned::from_borrowed(mod_m_exports);\n"
                         "    mod_f_init(); /* execute module: ./f */\n"
                         "    /* require('./f') resolved at compile time */\n"
+                        "    f = JsOwned::from_value(js_clone_value(mod_f_f));\n"
                         "    mod_math_init(); /* execute module: ./math */\n"
                         "    /* require('./math') resolved at compile time */\n"
                         "    mod_none_init(); /* execute module: ./none */\n"

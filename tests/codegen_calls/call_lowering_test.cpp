@@ -110,9 +110,11 @@ TEST_F(EntryCalls, GlobalFunctions) {
 TEST_F(EntryCalls, CompiledAndDestructuredFunctions) {
     EXPECT_EQ(call("add(1, x)"), "add(JsOwned::from_value(JS_NUM(1)), JsOwned::from_borrowed(x.borrow())).borrow()");
     EXPECT_EQ(call("add(1, x)", 'A'), "add(JsOwned::from_value(JS_NUM(1)), JsOwned::from_borrowed(x.borrow()))");
+    // x is a static the inner call may change: it is read after the call.
     EXPECT_EQ(call("add(add(1, 2), x)"),
-              "add(add(JsOwned::from_value(JS_NUM(1)), JsOwned::from_value(JS_NUM(2))), "
-              "JsOwned::from_borrowed(x.borrow())).borrow()");
+              "([&]() -> JsValue { JsOwned __jsc_a1 = add(JsOwned::from_value(JS_NUM(1)), JsOwned::from_value(JS_NUM(2))); "
+              "JsOwned __jsc_a2 = JsOwned::from_borrowed(x.borrow()); "
+              "return add(std::move(__jsc_a1), std::move(__jsc_a2)).borrow(); }())");
     // Another count of arguments than the function declares goes through the runtime, which pads or drops.
     EXPECT_EQ(call("add(1)"),
               "JsOwned::from_value(js_call(JsOwned::from_value(js_clone_value(add)).borrow(), 1, "
@@ -157,8 +159,8 @@ TEST(RequireCalls, OutsideDeclarations) {
     };
     EXPECT_EQ(text(1, true), "(mod_m_init(), mod_m_exports)");
     EXPECT_EQ(text(1, false), "JsOwned::from_borrowed((mod_m_init(), mod_m_exports))");
-    EXPECT_EQ(text(2, true), "js_jsc_cm1(JsOwned::from_value(js_node_require(JS_STR(\"fs\"))).borrow(), "
-                             "JS_STR(\"readFileSync\"), a.borrow())");
+    EXPECT_EQ(text(2, true), "([&]() -> JsValue { JsValue __jsc_a1 = JsOwned::from_value(js_node_require(JS_STR(\"fs\"))).borrow(); "
+                             "JsValue __jsc_a2 = a.borrow(); return js_jsc_cm1(__jsc_a1, JS_STR(\"readFileSync\"), __jsc_a2); }())");
     EXPECT_EQ(text(3, true), "js_jsc_cm0((mod_m_init(), mod_m_exports), JS_STR(\"go\"))");
 }
 
@@ -212,7 +214,12 @@ TEST_F(EntryCalls, PartsThatActAreEvaluatedLeftToRight) {
               "([&]() -> JsOwned { JsOwned __jsc_a3 = JsOwned::from_value(js_call(f.borrow(), 0)); "
               "JsOwned __jsc_a4 = JsOwned::from_value(js_obj_get_q(o.borrow(), \"k\")); "
               "return add(std::move(__jsc_a3), std::move(__jsc_a4)); }())");
-    // One part that acts and plain names: the order cannot be seen, the text stays plain.
+    // A static next to a call is read after it (the call may change it).
     EXPECT_EQ(call("console.log(f(), a)"),
-              "js_console_log(2, JsOwned::from_value(js_call(f.borrow(), 0)).borrow(), a.borrow())");
+              "([&]() -> JsValue { JsValue __jsc_a5 = JsOwned::from_value(js_call(f.borrow(), 0)).borrow(); "
+              "JsValue __jsc_a6 = a.borrow(); return js_console_log(2, __jsc_a5, __jsc_a6); }())");
+    // A local of the function being written cannot change under a call: the text stays plain.
+    p.em.ownedLocals.insert("loc");
+    EXPECT_EQ(call("console.log(f(), loc)"),
+              "js_console_log(2, JsOwned::from_value(js_call(f.borrow(), 0)).borrow(), loc.borrow())");
 }
