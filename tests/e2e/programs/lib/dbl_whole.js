@@ -1,0 +1,2 @@
+function dbl(n) { return n * 2; }
+module.exports = dbl;
