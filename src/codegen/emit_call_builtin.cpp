@@ -31,7 +31,11 @@ void CEmitter::emitBuiltinMethodCall(const std::string& module, const std::strin
         emitCreateServer(module, args, os);
         return;
     }
+    // path.resolve joins every argument; its direct entry takes one, so a longer call goes
+    // through the module's own method rather than losing the later segments.
+    const bool resolvesSeveral = module == "path" && method == "resolve" && args.size() > 1;
     for (const BuiltinMethod& row : kBuiltinMethods) {
+        if (resolvesSeveral) break;
         if (module != row.module || method != row.method) continue;
         os << row.function << "(";
         if (row.places == kCounted)

@@ -38,7 +38,9 @@ TEST_F(EntryCalls, BuiltinModuleTable) {
     EXPECT_EQ(call("fs.existsSync(p, x)"), "js_fs_existsSync(p.borrow())");
     EXPECT_EQ(call("fs.readdirSync(p)"), "js_fs_readdirSync(p.borrow())");
     EXPECT_EQ(call("path.join(a, b, c)"), "js_path_join(3, a.borrow(), b.borrow(), c.borrow())");
-    EXPECT_EQ(call("path.resolve(a, b)"), "js_path_resolve(a.borrow())");
+    EXPECT_EQ(call("path.resolve(a)"), "js_path_resolve(a.borrow())");
+    EXPECT_EQ(call("path.resolve(a, b)"),
+              "js_call(js_obj_get(js_node_require(JS_STR(\"path\")), JS_STR(\"resolve\")), 2, a.borrow(), b.borrow())");
     EXPECT_EQ(call("path.dirname(a)"), "js_path_dirname(a.borrow())");
     EXPECT_EQ(call("path.basename(a)"), "js_path_basename(a.borrow(), JS_UNDEFINED())");
     EXPECT_EQ(call("path.extname(a)"), "js_path_extname(a.borrow())");

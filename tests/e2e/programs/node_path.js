@@ -7,3 +7,4 @@ console.log(path.normalize("/a//b/./c/../d"));
 console.log(path.isAbsolute("/abs"), path.isAbsolute("rel/x"));
 console.log(path.relative("/data/a/b", "/data/c"));
 console.log(path.sep);
+console.log(path.resolve('/srv', 'app', '../lib', 'x.js'));
