@@ -150,32 +150,101 @@ struct JsNumber {
     explicit operator long long() const;
 };
 JsNumber js_to_num(const JsValue& v);
-int js_truthy(const JsValue& v);
+// Truthiness of a string, object, array, function or buffer.
+int js_truthy_cell(const JsValue& v);
+inline int js_truthy(const JsValue& v) {
+    switch (v.tag()) {
+    case JsValue::UNDEF:
+    case JsValue::NUL: return 0;
+    case JsValue::BOOL: return v.boolean();
+    case JsValue::NUM: return v.num() != 0 && v.num() == v.num();  // 0, -0 and NaN are falsy
+    default: return js_truthy_cell(v);
+    }
+}
 // ToString as a malloc'ed UTF-8 string that the caller frees.
 char* js_to_cstr(const JsValue& v);
 
 // ---- operators ------------------------------------------------------------
-JsValue js_add(const JsValue& a, const JsValue& b);
-JsValue js_sub(const JsValue& a, const JsValue& b);
-JsValue js_mul(const JsValue& a, const JsValue& b);
-JsValue js_div(const JsValue& a, const JsValue& b);
-JsValue js_mod(const JsValue& a, const JsValue& b);
+// Loops run through these with numbers nearly always, so the number-number case
+// is inline and every other case goes to the runtime's general `_any` form.
+JsValue js_add_any(const JsValue& a, const JsValue& b);
+JsValue js_sub_any(const JsValue& a, const JsValue& b);
+JsValue js_mul_any(const JsValue& a, const JsValue& b);
+JsValue js_div_any(const JsValue& a, const JsValue& b);
+JsValue js_mod_any(const JsValue& a, const JsValue& b);
+JsValue js_eq_any(const JsValue& a, const JsValue& b);
+JsValue js_lt_any(const JsValue& a, const JsValue& b);
+JsValue js_lte_any(const JsValue& a, const JsValue& b);
+JsValue js_gt_any(const JsValue& a, const JsValue& b);
+JsValue js_gte_any(const JsValue& a, const JsValue& b);
+JsValue js_update_any(JsValue* p, double delta, bool prefix);
+
+namespace js_detail {
+inline bool both_num(const JsValue& a, const JsValue& b) {
+    return a.tag() == JsValue::NUM && b.tag() == JsValue::NUM;
+}
+// x % y; whole positive operands below 2^53 take the integer remainder, which
+// equals fmod for them and costs far less (-0 and the rest go to fmod).
+inline double mod(double x, double y) {
+    if (x > 0 && y > 0 && x < 9007199254740992.0 && y < 9007199254740992.0) {
+        long long i = (long long)x, j = (long long)y;
+        if ((double)i == x && (double)j == y) return (double)(i % j);
+    }
+    return __builtin_fmod(x, y);
+}
+inline JsValue update(JsValue* p, double delta, bool prefix) {
+    if (p && p->tag() == JsValue::NUM) {
+        double old = p->num();
+        *p = JsValue::make_num(old + delta);
+        return JsValue::make_num(prefix ? old + delta : old);
+    }
+    return js_update_any(p, delta, prefix);
+}
+}  // namespace js_detail
+
+inline JsValue js_add(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() + b.num()) : js_add_any(a, b);
+}
+inline JsValue js_sub(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() - b.num()) : js_sub_any(a, b);
+}
+inline JsValue js_mul(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() * b.num()) : js_mul_any(a, b);
+}
+inline JsValue js_div(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() / b.num()) : js_div_any(a, b);
+}
+inline JsValue js_mod(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_num(js_detail::mod(a.num(), b.num())) : js_mod_any(a, b);
+}
 JsValue js_pow(const JsValue& a, const JsValue& b);
-JsValue js_eq(const JsValue& a, const JsValue& b);
-JsValue js_neq(const JsValue& a, const JsValue& b);
-JsValue js_lt(const JsValue& a, const JsValue& b);
-JsValue js_lte(const JsValue& a, const JsValue& b);
-JsValue js_gt(const JsValue& a, const JsValue& b);
-JsValue js_gte(const JsValue& a, const JsValue& b);
+inline JsValue js_eq(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() == b.num()) : js_eq_any(a, b);
+}
+inline JsValue js_neq(const JsValue& a, const JsValue& b) {
+    return JsValue::make_bool(!js_eq(a, b).boolean());
+}
+inline JsValue js_lt(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() < b.num()) : js_lt_any(a, b);
+}
+inline JsValue js_lte(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() <= b.num()) : js_lte_any(a, b);
+}
+inline JsValue js_gt(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() > b.num()) : js_gt_any(a, b);
+}
+inline JsValue js_gte(const JsValue& a, const JsValue& b) {
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() >= b.num()) : js_gte_any(a, b);
+}
 JsValue js_and(const JsValue& a, const JsValue& b);
 JsValue js_or(const JsValue& a, const JsValue& b);
-JsValue js_not(const JsValue& a);
+inline JsValue js_not(const JsValue& a) { return JsValue::make_bool(!js_truthy(a)); }
 JsValue js_neg(const JsValue& a);
 JsValue js_typeof(const JsValue& a);
-JsValue js_preinc(JsValue* p);
-JsValue js_postinc(JsValue* p);
-JsValue js_predec(JsValue* p);
-JsValue js_postdec(JsValue* p);
+inline JsValue js_preinc(JsValue* p) { return js_detail::update(p, 1, true); }
+inline JsValue js_postinc(JsValue* p) { return js_detail::update(p, 1, false); }
+inline JsValue js_predec(JsValue* p) { return js_detail::update(p, -1, true); }
+inline JsValue js_postdec(JsValue* p) { return js_detail::update(p, -1, false); }
 // Unary + and ~ are written by the generator as C++ operators.
 JsValue operator+(const JsValue& a);
 JsValue operator~(const JsValue& a);

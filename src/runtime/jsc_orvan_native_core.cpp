@@ -19,6 +19,7 @@
 #include <cwctype>
 #include <exception>
 #include <string>
+#include <string_view>
 #include <csignal>
 #include <cxxabi.h>
 #include <dlfcn.h>
