@@ -95,7 +95,7 @@ void CEmitter::emitIdentifier(const ASTNode& node, std::ostringstream& os) {
     if (isOwnedName(name))
         os << name << ".borrow()";
     else
-        os << resolve(name);
+        os << valueName(name);
 }
 
 void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {

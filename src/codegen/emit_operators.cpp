@@ -142,7 +142,7 @@ void CEmitter::emitUpdate(const ASTNode& node, std::ostringstream& os) {
         if (isOwnedName(name))
             os << name << ".ptr()";
         else
-            os << "&" << resolve(name);
+            os << "&" << valueName(name);
     } else {
         emitExpr(arg, os);
     }

@@ -127,6 +127,9 @@ bits(-7); bits(1000);
 if (count >= 3 && label !== 'x') { count = 0; } else if (count < 0) { count = 1; } else { count = 2; }
 console.log(count, flags, 0o17, 0b101, 017);
 var none; console.log(none && none.k, flags.a || none.k);
+function kind(o) { return kind = function (p) { return typeof p; }, kind(o); }
+var firstKind = kind;
+console.log(kind(1), kind('s'), firstKind === kind);
 )JS";
 
 struct RunResult {
