@@ -210,6 +210,8 @@ private:
     void emitMemberKey(const ASTNode& member, std::ostringstream& os);
     void emitMemberSlotOpen(const ASTNode& member, std::ostringstream& os);
     void emitMemberAssign(const ASTNode& target, const std::string& op, const ASTNode& value, std::ostringstream& os);
+    void emitUndeclaredAssign(const std::string& name, const std::string& op, const ASTNode& value,
+                              std::ostringstream& os);
     void emitMemberUpdate(const ASTNode& node, const ASTNode& target, std::ostringstream& os);
     void emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                            std::ostringstream& os);

@@ -79,6 +79,10 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         }
         return;
     }
+    if (target.type == "Identifier" && !isBoundName(identName(target))) {
+        emitUndeclaredAssign(identName(target), op, value, os);
+        return;
+    }
     // A name that is not owned (a module static, a global) stores its own reference, never a borrowed one.
     emitExpr(target, os);
     os << " = ";
@@ -99,6 +103,19 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         const std::string current = valueText(target);
         emitInt32OpOnText(int32Operator(op), current, valueText(value), os);
     }
+}
+
+// Assigning a name nothing declares throws ReferenceError (strict code, as Babel writes it): a plain
+// assignment evaluates its right side first, a compound one throws when it reads the name.
+void CEmitter::emitUndeclaredAssign(const std::string& name, const std::string& op, const ASTNode& value,
+                                    std::ostringstream& os) {
+    if (op != "=") {
+        os << unboundNameText(name);
+        return;
+    }
+    os << "((void)(";
+    emitOwned(value, os);
+    os << "), " << unboundNameText(name) << ")";
 }
 
 // obj[k] = v and compound assignments to a member store the new value in the object and yield it.

@@ -221,6 +221,16 @@ TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
     EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
 }
 
+TEST_F(Expr, AssigningAnUndeclaredNameEvaluatesTheRightSideThenThrows) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(E("u = v"), "((void)(js_clone_value(v.borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");
+    EXPECT_EQ(exprText(em, "u = (x = 1)", 'V'),
+              "((void)(js_clone_value((x = JS_NUM(1)).borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");
+    // A compound assignment reads the name first, so it throws before the right side runs.
+    EXPECT_EQ(E("u += g()"), "(js_not_defined(\"u\"), jsc_g_globalThis)");
+    testing::internal::GetCapturedStderr();
+}
+
 TEST_F(Expr, LogicalOperatorsSkipARightOperandThatCanThrow) {
     EXPECT_EQ(E("o && o.k"),
               "([&]() -> JsValue { JsValue __l = o.borrow(); if (!js_truthy(__l)) return __l; return "
