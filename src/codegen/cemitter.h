@@ -200,6 +200,7 @@ private:
     void emitNew(const ASTNode& node, std::ostringstream& os);
     void emitConditional(const ASTNode& node, std::ostringstream& os);
     void emitSequence(const ASTNode& node, std::ostringstream& os);
+    void emitExprAsValue(const ASTNode& node, std::ostringstream& os);
     void emitThis(std::ostringstream& os);
     void emitUnsupportedExpr(const ASTNode& node, std::ostringstream& os);
     void emitInt32Op(const std::string& op, const ASTNode& left, const ASTNode& right, std::ostringstream& os);

@@ -221,6 +221,14 @@ TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
     EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
 }
 
+TEST_F(Expr, SequencesAndConditionalsEndingInAnOwnedAssignmentYieldAValue) {
+    EXPECT_EQ(E("(i, x = 1)"), "(i.borrow(), (x = JS_NUM(1)).borrow())");
+    EXPECT_EQ(E("i ? x = 1 : v"), "(js_truthy(i.borrow()) ? (x = JS_NUM(1)).borrow() : v.borrow())");
+    EXPECT_EQ(E("a || (i, x = 2)"),
+              "([&]() -> JsValue { JsValue __l = a.borrow(); if (js_truthy(__l)) return __l; return "
+              "(i.borrow(), (x = JS_NUM(2)).borrow()); })()");
+}
+
 TEST_F(Expr, AssigningAnUndeclaredNameEvaluatesTheRightSideThenThrows) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(E("u = v"), "((void)(js_clone_value(v.borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");

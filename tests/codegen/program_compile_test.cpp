@@ -130,6 +130,7 @@ var none; console.log(none && none.k, flags.a || none.k);
 function kind(o) { return kind = function (p) { return typeof p; }, kind(o); }
 var firstKind = kind;
 console.log(kind(1), kind('s'), firstKind === kind);
+var seq; console.log((seq = 1, seq = seq + 1), flags.a ? (seq = 5) : 0, seq);
 )JS";
 
 struct RunResult {
