@@ -66,11 +66,11 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
             os << n << " = JsOwned::from_value(";
             const std::string cur = openOrderedOperand(target, os);
             os << fn << "(" << cur << ", ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << "); }()))";
         } else if (fn) {
             os << n << " = JsOwned::from_value(" << fn << "(" << n << ".borrow(), ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << "))";
         } else {
             os << n << " = JsOwned::from_value(";
@@ -91,13 +91,13 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
     } else if (fn && orderObservable(target, value)) {
         const std::string cur = openOrderedOperand(target, os);
         os << fn << "(" << cur << ", ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << "); }())";
     } else if (fn) {
         os << fn << "(";
         emitValue(target, os);
         os << ", ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << ")";
     } else {
         const std::string current = valueText(target);
@@ -131,14 +131,14 @@ void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, co
         os << "js_obj_get(__o, __k); __v = ";
         if (fn) {
             os << fn << "(__v, ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << ")";
         } else {
             emitInt32OpOnText(int32Operator(op), "__v", valueText(value), os);
         }
     } else if (fn) {
         os << fn << "(js_obj_get(__o, __k), ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << ")";
     } else {
         emitInt32OpOnText(int32Operator(op), "js_obj_get(__o, __k)", valueText(value), os);

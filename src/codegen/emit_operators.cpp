@@ -97,7 +97,7 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
         emitDelete(arg, os);
     } else {
         os << op;
-        emitExpr(arg, os);
+        emitExprAsValue(arg, os);
     }
 }
 

@@ -229,6 +229,17 @@ TEST_F(Expr, SequencesAndConditionalsEndingInAnOwnedAssignmentYieldAValue) {
               "(i.borrow(), (x = JS_NUM(2)).borrow()); })()");
 }
 
+TEST_F(Expr, OwnedAssignmentsAsOperandsOfCompoundAndUnaryOperatorsYieldAValue) {
+    EXPECT_EQ(E("a += b *= 3"),
+              "a = JsOwned::from_value(([&]() -> JsValue { JsValue __jsc_a1 = a.borrow(); return js_add(__jsc_a1, "
+              "(b = JsOwned::from_value(js_mul(b.borrow(), JS_NUM(3)))).borrow()); }()))");
+    EXPECT_EQ(E("+(x = 2)"), "+(x = JS_NUM(2)).borrow()");
+    EXPECT_EQ(E("o.k += (x = 1)"),
+              "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __v = js_obj_get(__o, __k); "
+              "__v = js_add(__v, (x = JS_NUM(1)).borrow()); js_obj_set_computed(&__o, __k, js_clone_value(__v)); "
+              "return __v; })()");
+}
+
 TEST_F(Expr, AssigningAnUndeclaredNameEvaluatesTheRightSideThenThrows) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(E("u = v"), "((void)(js_clone_value(v.borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");

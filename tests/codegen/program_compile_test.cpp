@@ -131,6 +131,8 @@ function kind(o) { return kind = function (p) { return typeof p; }, kind(o); }
 var firstKind = kind;
 console.log(kind(1), kind('s'), firstKind === kind);
 var seq; console.log((seq = 1, seq = seq + 1), flags.a ? (seq = 5) : 0, seq);
+function assigns() { var p = 1, q = 2; p += q *= 3; return q = p + +(q = 4); }
+console.log(assigns());
 )JS";
 
 struct RunResult {
