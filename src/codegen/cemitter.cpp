@@ -31,6 +31,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     emitIncludes(os);
     emitFePrototypes(os);
     emitGlobalStatics(os);
+    emitFunctionSlotTemplate(os);
     for (size_t i = 0; i + 1 < list.size(); ++i) emitDepModule(list[i], os);
 
     const Module& entry = list.back();
@@ -63,6 +64,7 @@ void CEmitter::runPreScans(const std::vector<Module>& list) {
     for (const Module& m : list) collectBareRequireRuntimeFlags(m.ast);
     for (const Module& m : list) collectHttpCreateServerHandlerIds(m.ast);
     for (const Module& m : list) scanFeUidsSubtree(m.ast);
+    collectReassignedFunctions(list);
 }
 
 void CEmitter::emitFeatureDefines(std::ostringstream& os) const {

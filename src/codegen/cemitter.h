@@ -142,6 +142,7 @@ public:
     std::set<std::string> closureCaptured;                // enclosing locals reported as read by nested functions
     std::map<const ASTNode*, std::string> sequencedUnits;  // call part -> local holding its value, while written
     int sequencedCounter = 0;                              // locals named so far
+    std::set<std::string> reassignedFunctions;             // function names some assignment targets
 
 private:
     // translation unit pieces
@@ -199,6 +200,7 @@ private:
     void emitNew(const ASTNode& node, std::ostringstream& os);
     void emitConditional(const ASTNode& node, std::ostringstream& os);
     void emitSequence(const ASTNode& node, std::ostringstream& os);
+    void emitExprAsValue(const ASTNode& node, std::ostringstream& os);
     void emitThis(std::ostringstream& os);
     void emitUnsupportedExpr(const ASTNode& node, std::ostringstream& os);
     void emitInt32Op(const std::string& op, const ASTNode& left, const ASTNode& right, std::ostringstream& os);
@@ -209,6 +211,8 @@ private:
     void emitMemberKey(const ASTNode& member, std::ostringstream& os);
     void emitMemberSlotOpen(const ASTNode& member, std::ostringstream& os);
     void emitMemberAssign(const ASTNode& target, const std::string& op, const ASTNode& value, std::ostringstream& os);
+    void emitUndeclaredAssign(const std::string& name, const std::string& op, const ASTNode& value,
+                              std::ostringstream& os);
     void emitMemberUpdate(const ASTNode& node, const ASTNode& target, std::ostringstream& os);
     void emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                            std::ostringstream& os);
@@ -253,6 +257,12 @@ private:
     void emitRequireCall(const ASTNode& call, std::ostringstream& os, bool borrowResult);
     void emitCreateServer(const std::string& module, const std::vector<const ASTNode*>& args, std::ostringstream& os);
     bool isCompiledFunction(const std::string& name, const std::string& cxx) const;
+    // functions whose name is assigned somewhere (function_slots.cpp)
+    void collectReassignedFunctions(const std::vector<Module>& list);
+    void emitFunctionSlotTemplate(std::ostringstream& os) const;
+    bool heldInSlot(const std::string& name) const;
+    // The C++ text of a name in a value position: the static holding a reassigned function, else resolve.
+    std::string valueName(const std::string& name) const;
     bool isBoundName(const std::string& name) const;
     bool inEntryModule() const;
 

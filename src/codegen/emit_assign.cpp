@@ -66,17 +66,21 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
             os << n << " = JsOwned::from_value(";
             const std::string cur = openOrderedOperand(target, os);
             os << fn << "(" << cur << ", ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << "); }()))";
         } else if (fn) {
             os << n << " = JsOwned::from_value(" << fn << "(" << n << ".borrow(), ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << "))";
         } else {
             os << n << " = JsOwned::from_value(";
             emitInt32OpOnText(int32Operator(op), n + ".borrow()", valueText(value), os);
             os << ")";
         }
+        return;
+    }
+    if (target.type == "Identifier" && !isBoundName(identName(target))) {
+        emitUndeclaredAssign(identName(target), op, value, os);
         return;
     }
     // A name that is not owned (a module static, a global) stores its own reference, never a borrowed one.
@@ -87,18 +91,31 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
     } else if (fn && orderObservable(target, value)) {
         const std::string cur = openOrderedOperand(target, os);
         os << fn << "(" << cur << ", ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << "); }())";
     } else if (fn) {
         os << fn << "(";
         emitValue(target, os);
         os << ", ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << ")";
     } else {
         const std::string current = valueText(target);
         emitInt32OpOnText(int32Operator(op), current, valueText(value), os);
     }
+}
+
+// Assigning a name nothing declares throws ReferenceError (strict code, as Babel writes it): a plain
+// assignment evaluates its right side first, a compound one throws when it reads the name.
+void CEmitter::emitUndeclaredAssign(const std::string& name, const std::string& op, const ASTNode& value,
+                                    std::ostringstream& os) {
+    if (op != "=") {
+        os << unboundNameText(name);
+        return;
+    }
+    os << "((void)(";
+    emitOwned(value, os);
+    os << "), " << unboundNameText(name) << ")";
 }
 
 // obj[k] = v and compound assignments to a member store the new value in the object and yield it.
@@ -114,14 +131,14 @@ void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, co
         os << "js_obj_get(__o, __k); __v = ";
         if (fn) {
             os << fn << "(__v, ";
-            emitExpr(value, os);
+            emitExprAsValue(value, os);
             os << ")";
         } else {
             emitInt32OpOnText(int32Operator(op), "__v", valueText(value), os);
         }
     } else if (fn) {
         os << fn << "(js_obj_get(__o, __k), ";
-        emitExpr(value, os);
+        emitExprAsValue(value, os);
         os << ")";
     } else {
         emitInt32OpOnText(int32Operator(op), "js_obj_get(__o, __k)", valueText(value), os);

@@ -66,7 +66,8 @@ void CEmitter::emitRequireCall(const ASTNode& call, std::ostringstream& os, bool
 // A direct C++ call: the name is no local that shadows a compiled function, names one, and the call
 // passes exactly as many arguments as it declares.
 bool CEmitter::callsCompiledFunction(const std::string& name, size_t argc) const {
-    if (!isBoundName(name) || (ownedLocals.count(name) && !entryStatics.count(name))) return false;
+    if (!isBoundName(name) || (ownedLocals.count(name) && !entryStatics.count(name)) || heldInSlot(name))
+        return false;
     const std::string cxx = resolve(name);
     auto arity = compiledArity.find(cxx);
     return isCompiledFunction(name, cxx) && arity->second == static_cast<int>(argc);

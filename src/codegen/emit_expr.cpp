@@ -95,7 +95,7 @@ void CEmitter::emitIdentifier(const ASTNode& node, std::ostringstream& os) {
     if (isOwnedName(name))
         os << name << ".borrow()";
     else
-        os << resolve(name);
+        os << valueName(name);
 }
 
 void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
@@ -154,9 +154,9 @@ void CEmitter::emitConditional(const ASTNode& node, std::ostringstream& os) {
     os << "(js_truthy(";
     emitValue(node.children[0], os);
     os << ") ? ";
-    emitExpr(node.children[1], os);
+    emitExprAsValue(node.children[1], os);
     os << " : ";
-    emitExpr(node.children[2], os);
+    emitExprAsValue(node.children[2], os);
     os << ")";
 }
 
@@ -166,11 +166,24 @@ void CEmitter::emitSequence(const ASTNode& node, std::ostringstream& os) {
         return;
     }
     os << "(";
-    for (size_t i = 0; i < node.children.size(); ++i) {
-        if (i) os << ", ";
+    for (size_t i = 0; i + 1 < node.children.size(); ++i) {
         emitExpr(node.children[i], os);
+        os << ", ";
     }
+    emitExprAsValue(node.children.back(), os);
     os << ")";
+}
+
+// An assignment to an owned name yields its JsOwned variable; where a sequence or a conditional
+// yields it, the value is borrowed so every form of the expression has one type.
+void CEmitter::emitExprAsValue(const ASTNode& node, std::ostringstream& os) {
+    if (!yieldsOwnedVariable(node)) {
+        emitExpr(node, os);
+        return;
+    }
+    os << "(";
+    emitExpr(node, os);
+    os << ").borrow()";
 }
 
 void CEmitter::emitThis(std::ostringstream& os) {

@@ -97,7 +97,7 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
         emitDelete(arg, os);
     } else {
         os << op;
-        emitExpr(arg, os);
+        emitExprAsValue(arg, os);
     }
 }
 
@@ -142,7 +142,7 @@ void CEmitter::emitUpdate(const ASTNode& node, std::ostringstream& os) {
         if (isOwnedName(name))
             os << name << ".ptr()";
         else
-            os << "&" << resolve(name);
+            os << "&" << valueName(name);
     } else {
         emitExpr(arg, os);
     }

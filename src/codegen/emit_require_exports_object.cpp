@@ -40,14 +40,21 @@ void CEmitter::emitModuleExportsObject(const Module& module, std::ostringstream&
         }
     }
     const std::string target = module.id + "_exports";
+    // A function the module reassigns is exported with the value its name holds once the module has run.
+    auto valueOf = [&](const std::string& sym) {
+        const std::string prefix = module.id + "_";
+        const bool held = sym.compare(0, prefix.size(), prefix) == 0 && compiledArity.count(sym) &&
+                          reassignedFunctions.count(sym.substr(prefix.size()));
+        return held ? "__jsc_fn_slot<" + sym + ">()" : sym;
+    };
     if (!wholeFunction.empty())
-        os << "    " << target << " = js_clone_value(" << wholeFunction << ");\n";
+        os << "    " << target << " = js_clone_value(" << valueOf(wholeFunction) << ");\n";
     else if (!wholeValue)
         os << "    " << target << " = js_obj_new();\n";
     for (const std::string& key : keys) {
         auto e = module.exports.find(key);
         if (e == module.exports.end()) continue;
-        os << "    js_obj_set(&" << target << ", \"" << escapeString(key) << "\", js_clone_value(" << e->second
+        os << "    js_obj_set(&" << target << ", \"" << escapeString(key) << "\", js_clone_value(" << valueOf(e->second)
            << "));\n";
     }
 }

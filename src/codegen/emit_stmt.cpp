@@ -107,7 +107,7 @@ void CEmitter::emitReturn(const ASTNode& stmt, std::ostringstream& out, int leve
             out << " " << identName(arg) << ".clone()";
         } else {
             out << " JsOwned::from_value(js_clone_value(";
-            emitExpr(arg, out);
+            emitExprAsValue(arg, out);
             out << "))";
         }
     }

@@ -44,7 +44,7 @@ void CEmitter::emitValue(const ASTNode& node, std::ostringstream& os) {
         if (isOwnedName(name))
             os << name << ".borrow()";
         else
-            os << "JsOwned::from_value(js_clone_value(" << resolve(name) << ")).borrow()";
+            os << "JsOwned::from_value(js_clone_value(" << valueName(name) << ")).borrow()";
     } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
         emitExpr(node, os);
     } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
@@ -66,7 +66,7 @@ void CEmitter::emitOwned(const ASTNode& node, std::ostringstream& os) {
         if (isOwnedName(name))
             os << "js_clone_value(" << name << ".borrow())";
         else
-            os << "js_clone_value(" << resolve(name) << ")";
+            os << "js_clone_value(" << valueName(name) << ")";
     } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
         os << "js_clone_value(";
         emitExpr(node, os);
@@ -86,7 +86,7 @@ void CEmitter::emitCallArg(const ASTNode& node, std::ostringstream& os) {
         if (isOwnedName(name))
             os << "JsOwned::from_borrowed(" << name << ".borrow())";
         else
-            os << "JsOwned::from_borrowed(" << resolve(name) << ")";
+            os << "JsOwned::from_borrowed(" << valueName(name) << ")";
     } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
         emitCallImpl(node, os, false);
     } else {

@@ -221,6 +221,35 @@ TEST_F(Expr, AssignmentToAnOwnedNameUsedAsAValueIsBorrowed) {
     EXPECT_EQ(exprText(em, "g = 1", 'V'), "mod_m_g = JS_NUM(1)");
 }
 
+TEST_F(Expr, SequencesAndConditionalsEndingInAnOwnedAssignmentYieldAValue) {
+    EXPECT_EQ(E("(i, x = 1)"), "(i.borrow(), (x = JS_NUM(1)).borrow())");
+    EXPECT_EQ(E("i ? x = 1 : v"), "(js_truthy(i.borrow()) ? (x = JS_NUM(1)).borrow() : v.borrow())");
+    EXPECT_EQ(E("a || (i, x = 2)"),
+              "([&]() -> JsValue { JsValue __l = a.borrow(); if (js_truthy(__l)) return __l; return "
+              "(i.borrow(), (x = JS_NUM(2)).borrow()); })()");
+}
+
+TEST_F(Expr, OwnedAssignmentsAsOperandsOfCompoundAndUnaryOperatorsYieldAValue) {
+    EXPECT_EQ(E("a += b *= 3"),
+              "a = JsOwned::from_value(([&]() -> JsValue { JsValue __jsc_a1 = a.borrow(); return js_add(__jsc_a1, "
+              "(b = JsOwned::from_value(js_mul(b.borrow(), JS_NUM(3)))).borrow()); }()))");
+    EXPECT_EQ(E("+(x = 2)"), "+(x = JS_NUM(2)).borrow()");
+    EXPECT_EQ(E("o.k += (x = 1)"),
+              "([&](){ JsValue __o = o.borrow(); JsValue __k = JS_STR(\"k\"); JsValue __v = js_obj_get(__o, __k); "
+              "__v = js_add(__v, (x = JS_NUM(1)).borrow()); js_obj_set_computed(&__o, __k, js_clone_value(__v)); "
+              "return __v; })()");
+}
+
+TEST_F(Expr, AssigningAnUndeclaredNameEvaluatesTheRightSideThenThrows) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(E("u = v"), "((void)(js_clone_value(v.borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");
+    EXPECT_EQ(exprText(em, "u = (x = 1)", 'V'),
+              "((void)(js_clone_value((x = JS_NUM(1)).borrow())), (js_not_defined(\"u\"), jsc_g_globalThis))");
+    // A compound assignment reads the name first, so it throws before the right side runs.
+    EXPECT_EQ(E("u += g()"), "(js_not_defined(\"u\"), jsc_g_globalThis)");
+    testing::internal::GetCapturedStderr();
+}
+
 TEST_F(Expr, LogicalOperatorsSkipARightOperandThatCanThrow) {
     EXPECT_EQ(E("o && o.k"),
               "([&]() -> JsValue { JsValue __l = o.borrow(); if (!js_truthy(__l)) return __l; return "

@@ -127,6 +127,12 @@ bits(-7); bits(1000);
 if (count >= 3 && label !== 'x') { count = 0; } else if (count < 0) { count = 1; } else { count = 2; }
 console.log(count, flags, 0o17, 0b101, 017);
 var none; console.log(none && none.k, flags.a || none.k);
+function kind(o) { return kind = function (p) { return typeof p; }, kind(o); }
+var firstKind = kind;
+console.log(kind(1), kind('s'), firstKind === kind);
+var seq; console.log((seq = 1, seq = seq + 1), flags.a ? (seq = 5) : 0, seq);
+function assigns() { var p = 1, q = 2; p += q *= 3; return q = p + +(q = 4); }
+console.log(assigns());
 )JS";
 
 struct RunResult {

@@ -126,3 +126,18 @@ TEST(TranslationUnit, EntryFunctionsGetPrototypesBeforeTheirBodies) {
     ASSERT_NE(protos, std::string::npos);
     EXPECT_LT(protos, text.find("JsOwned even(JsOwned n) {\n"));
 }
+
+TEST(TranslationUnit, AReassignedFunctionIsHeldInAStatic) {
+    const std::string text = emitProgram(
+        "function once(o) { return once = function (p) { return p; }, once(o); }\n"
+        "function keep() { return 1; }\nvar f = once;\nconsole.log(once(1), keep());\n");
+    EXPECT_NE(text.find("template <auto F> static JsValue& __jsc_fn_slot() { static JsValue slot(F); return slot; }\n"),
+              std::string::npos);
+    const std::string body = section(text, "JsOwned once(JsOwned o) {", "}");
+    EXPECT_NE(body.find("__jsc_fn_slot<once>() = js_clone_value(js_native_fn(__jsc_fe_1))"), std::string::npos) << body;
+    EXPECT_NE(body.find("js_call(JsOwned::from_value(js_clone_value(__jsc_fn_slot<once>())).borrow(), 1, o.borrow())"), std::string::npos) << body;
+    EXPECT_NE(text.find("f = js_clone_value(__jsc_fn_slot<once>());"), std::string::npos);
+    EXPECT_NE(text.find("keep().borrow()"), std::string::npos);
+    EXPECT_EQ(text.find("__jsc_fn_slot<keep>"), std::string::npos);
+    EXPECT_EQ(emitProgram("function keep() { return 1; }\nkeep();\n").find("__jsc_fn_slot"), std::string::npos);
+}

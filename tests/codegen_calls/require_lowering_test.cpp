@@ -158,3 +158,18 @@ TEST(ModuleExportsObject, HoldsWhatNodesModuleExportsWould) {
     EXPECT_EQ(text("literal"), "    js_obj_set(&mod_literal_exports, \"b\", js_clone_value(mod_literal_b));\n");
     EXPECT_EQ(text("none"), "    mod_none_exports = js_obj_new();\n");
 }
+
+TEST(ModuleExportsObject, AReassignedFunctionIsExportedWithTheValueItsNameHolds) {
+    ProgramEmitter p(Files{{"main.js", "require('./re');\nrequire('./again');\n"},
+                      {"re.js", "function t() { return 1; }\nt = function () { return 2; };\nmodule.exports.t = t;\n"},
+                      {"again.js", "function u() { u = null; }\nmodule.exports = u;\n"}});
+    p.em.reassignedFunctions = {"t", "u"};
+    auto text = [&](const std::string& base) {
+        std::ostringstream os;
+        p.em.emitModuleExportsObject(p.module(base), os);
+        return os.str();
+    };
+    EXPECT_EQ(text("re"), "    mod_re_exports = js_obj_new();\n"
+                          "    js_obj_set(&mod_re_exports, \"t\", js_clone_value(__jsc_fn_slot<mod_re_t>()));\n");
+    EXPECT_EQ(text("again"), "    mod_again_exports = js_clone_value(__jsc_fn_slot<mod_again_u>());\n");
+}
