@@ -87,6 +87,15 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
     }
     const std::string op = jsonStringOr(node, "operator", "!");
     const ASTNode& arg = node.children[0];
+    // typeof of a name nothing declares is "undefined" in JavaScript, not a ReferenceError;
+    // Babel's helpers probe globals such as Symbol this way.
+    if (op == "typeof" && arg.type == "Identifier") {
+        const std::string name = identName(arg);
+        if (!isBoundName(name) && !closureCaptured.count(name)) {
+            os << "JS_STR(\"undefined\")";
+            return;
+        }
+    }
     if (op == "!" || op == "-" || op == "typeof") {
         os << (op == "!" ? "js_not(" : op == "-" ? "js_neg(" : "js_typeof(");
         emitValue(arg, os);

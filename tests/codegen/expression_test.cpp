@@ -95,6 +95,7 @@ TEST_F(Expr, Unary) {
     EXPECT_EQ(E("~x"), "~x.borrow()");
     EXPECT_EQ(E("!x"), "js_not(x.borrow())");
     EXPECT_EQ(E("typeof y"), "js_typeof(JsOwned::from_value(js_clone_value(mod_m_y)).borrow())");
+    EXPECT_EQ(E("typeof Symbol"), "JS_STR(\"undefined\")");
     EXPECT_EQ(E("void x"), "((void)x.borrow(), JS_UNDEFINED())");
     EXPECT_EQ(E("delete o.k"), "js_delete(o.borrow(), JS_STR(\"k\"))");
     EXPECT_EQ(E("delete o[k]"), "js_delete(o.borrow(), k.borrow())");
