@@ -9,8 +9,9 @@
 #include <map>
 #include <thread>
 #include <utility>
+#include <vector>
 
-#include "runtime/jsc_rt_internal.h"
+#include "runtime/loop/loop.h"
 
 namespace {
 
@@ -27,9 +28,13 @@ struct TimerQueue {
     std::map<std::uint64_t, Due> dueById;
     std::uint64_t nextId = 1;
     Clock::time_point origin = Clock::now();
+    long long now = 0;  // cached at the start of each turn
+    std::vector<JsrtJobDrain> drains;
+    int holds = 0;
 
-    long long nowMs() const {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - origin).count();
+    long long nowMs() const { return now; }
+    void updateNow() {
+        now = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - origin).count();
     }
 };
 
@@ -65,20 +70,35 @@ JsValue schedule(const JsValue& fn, const JsValue& ms, bool repeat) {
     return handle;
 }
 
+// Runs the first timer if it is due; true when it ran one.
+bool runDueTimer() {
+    TimerQueue& q = timers();
+    if (q.pending.empty()) return false;
+    auto first = q.pending.begin();
+    if (first->first.first > q.nowMs()) return false;
+    const std::uint64_t id = first->first.second;
+    Timer timer = std::move(first->second);
+    q.pending.erase(first);
+    q.dueById.erase(id);
+    // An interval is re-armed before its callback runs so the callback can clear it.
+    if (timer.interval > 0) arm(id, timer.fn, timer.interval, timer.interval);
+    jsrt_call(timer.fn, JS_UNDEFINED(), 0, nullptr);
+    jsrt_loop_after_callback();
+    return true;
+}
+
 // Runs timers until none is pending.
 void drain() {
     TimerQueue& q = timers();
+    jsrt_loop_after_callback();
     while (!q.pending.empty()) {
-        auto first = q.pending.begin();
-        const long long wait = first->first.first - q.nowMs();
-        if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
-        const std::uint64_t id = first->first.second;
-        Timer timer = std::move(first->second);
-        q.pending.erase(first);
-        q.dueById.erase(id);
-        // An interval is re-armed before its callback runs so the callback can clear it.
-        if (timer.interval > 0) arm(id, timer.fn, timer.interval, timer.interval);
-        jsrt_call(timer.fn, JS_UNDEFINED(), 0, nullptr);
+        q.updateNow();
+        const long long wait = q.pending.begin()->first.first - q.nowMs();
+        if (wait > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+            q.updateNow();
+        }
+        runDueTimer();
     }
 }
 
@@ -103,3 +123,52 @@ JsValue jsc_uv_clear_timer(const JsValue& timer) {
 void jsc_uv_run_loop_forever() { drain(); }
 
 void jsc_uv_run_loop_until_idle() { drain(); }
+
+double jsrt_loop_now_ms() { return static_cast<double>(timers().nowMs()); }
+
+void jsrt_loop_update_now() { timers().updateNow(); }
+
+void jsrt_loop_add_job_drain(JsrtJobDrain fn) { timers().drains.push_back(fn); }
+
+void jsrt_loop_after_callback() {
+    bool ran = true;
+    while (ran) {
+        ran = false;
+        for (JsrtJobDrain fn : timers().drains) ran = fn() || ran;
+    }
+}
+
+void jsrt_loop_hold() { ++timers().holds; }
+
+void jsrt_loop_release() {
+    if (timers().holds > 0) --timers().holds;
+}
+
+bool jsrt_loop_alive() { return timers().holds > 0 || !timers().pending.empty(); }
+
+// Without libuv there is no descriptor to watch: the driving loop wakes by timeout.
+int jsrt_loop_backend_fd() { return -1; }
+
+int jsrt_loop_backend_timeout_ms() {
+    TimerQueue& q = timers();
+    if (q.pending.empty()) return -1;
+    q.updateNow();
+    const long long wait = q.pending.begin()->first.first - q.nowMs();
+    return wait > 0 ? static_cast<int>(wait) : 0;
+}
+
+void jsrt_loop_run_nowait() {
+    timers().updateNow();
+    while (runDueTimer()) {
+    }
+}
+
+JsrtFdWatch* jsrt_loop_watch_fd(int fd, int events, void (*cb)(void* data, int ready), void* data) {
+    (void)fd;
+    (void)events;
+    (void)cb;
+    (void)data;
+    return nullptr;
+}
+
+void jsrt_loop_unwatch_fd(JsrtFdWatch* watch) { (void)watch; }
