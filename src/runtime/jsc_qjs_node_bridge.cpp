@@ -1,3 +1,36 @@
-// Node modules for code run in the embedded engine: nothing to bridge until
-// the engine is linked in.
-#include "runtime/jsc_runtime.h"
+// The Node environment inside the embedded engine, for control-plane
+// programs and the island of a hybrid program: the native calls behind it
+// and the embedded JavaScript modules (compiled to engine bytecode when the
+// installation is built).
+#include "runtime/engine/engine.h"
+#include "runtime/engine/node_environment.h"
+#include "runtime/loop/loop.h"
+#include "js_node.h"
+
+#ifdef JSC_HAVE_UV
+#include <uv.h>
+#endif
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include "runtime/engine/node_env_bytecode.inc"
+#include "runtime/engine/node_text.inc"
+#include "runtime/engine/node_natives.inc"
+#include "runtime/engine/node_fs_natives.inc"
+#include "runtime/engine/node_environment.inc"

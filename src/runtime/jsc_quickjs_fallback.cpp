@@ -1,20 +1,22 @@
-// eval and Function(...) run in the embedded engine; until it is linked in,
-// they fail with a clear message.
-#include "runtime/jsc_rt_internal.h"
+// The embedded engine: one QuickJS runtime and context per process, values
+// and exceptions crossing between compiled and engine code, and eval and
+// Function(...) for compiled programs. Every build that names the engine
+// compiles this file; the Node environment and the programs that live in
+// the engine build on it.
+#include "runtime/engine/engine.h"
+#include "runtime/loop/loop.h"
 
-namespace {
-[[noreturn]] void no_engine(const char* what) {
-    jsrt_throw_error("Error", std::string("orvan: ") + what + " needs the embedded JavaScript engine, which this runtime does not provide yet");
-}
-}  // namespace
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
-JsValue jsc_quickjs_eval_from_jsvalue(const JsValue& code, const char* filename) {
-    (void)code;
-    (void)filename;
-    no_engine("eval");
-}
-JsValue jsc_quickjs_function_construct_argv(int argc, const JsValue* argv) {
-    (void)argc;
-    (void)argv;
-    no_engine("new Function");
-}
+#include <sys/resource.h>
+
+#include "runtime/engine/engine_context.inc"
+#include "runtime/engine/value_bridge.inc"
+#include "runtime/engine/error_bridge.inc"
+#include "runtime/engine/eval_function.inc"

@@ -40,6 +40,12 @@ JsValue jsrt_buffer(std::vector<unsigned char> bytes);
 JsValue jsrt_buffer(const unsigned char* data, std::size_t len);
 // A function value; `name` shows in [Function: name] and error texts.
 JsValue jsrt_native(const char* name, JsRtNative fn);
+// A native that carries state of its own (a value of another engine, say):
+// `data` is passed to every call and freed with the function by `free_fn`.
+typedef JsValue (*JsRtHostedNative)(void* data, const JsValue& self, int argc, const JsValue* argv);
+JsValue jsrt_native_hosted(const char* name, JsRtHostedNative fn, void* data, void (*free_fn)(void*));
+// The data of a hosted native made with `expected`; null for any other value.
+void* jsrt_hosted_data(const JsValue& fn, JsRtHostedNative expected);
 
 // ---- inspecting values --------------------------------------------------------
 bool jsrt_is_undefined(const JsValue& v);
