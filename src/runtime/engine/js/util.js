@@ -4,7 +4,7 @@
 'use strict';
 
 const customInspect = Symbol.for('nodejs.util.inspect.custom');
-const kObject = 0, kArray = 1;
+const kObject = 0, kArray = 1, kArrayItem = 2;  // kArray: an array's extra keys
 
 const strEscapeRe = /[\x00-\x1f\x27\x5c\x7f-\x9f]/;
 const meta = [
@@ -318,7 +318,6 @@ function getOwnNonIndexProperties(value, showHidden) {
   const out = [];
   for (const k of keys) {
     if (/^(0|[1-9][0-9]*)$/.test(k) && Number(k) < 4294967295) continue;
-    if (showHidden && k === 'length' && Array.isArray(value)) continue;
     out.push(k);
   }
   for (const s of Object.getOwnPropertySymbols(value)) {
@@ -336,7 +335,7 @@ function formatArray(ctx, value, recurseTimes) {
   const output = [];
   for (let i = 0; i < outputLength; i++) {
     if (!Object.prototype.hasOwnProperty.call(value, i)) return formatArrayBuffer_holes(ctx, value, recurseTimes, len, output, i);
-    output.push(formatProperty(ctx, value, recurseTimes, i, kArray));
+    output.push(formatProperty(ctx, value, recurseTimes, i, kArrayItem));
   }
   if (remaining > 0) output.push(`... ${remaining} more item${remaining > 1 ? 's' : ''}`);
   return output;
@@ -352,7 +351,7 @@ function formatArrayBuffer_holes(ctx, value, recurseTimes, len, output, start) {
       output.push(`<${n} empty item${n > 1 ? 's' : ''}>`);
       i = j;
     } else {
-      output.push(formatProperty(ctx, value, recurseTimes, i, kArray));
+      output.push(formatProperty(ctx, value, recurseTimes, i, kArrayItem));
       i++;
     }
   }
@@ -428,7 +427,7 @@ function formatProperty(ctx, value, recurseTimes, key, type) {
   } else {
     str = 'undefined';
   }
-  if (type === kArray) return str;
+  if (type === kArrayItem) return str;
   if (typeof key === 'symbol') name = `[${key.toString()}]`;
   else if (key === '__proto__') name = "['__proto__']";
   else if (desc.enumerable === false) name = `[${key}]`;

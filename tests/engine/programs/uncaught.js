@@ -1,0 +1,2 @@
+console.log('before');
+setTimeout(() => { throw new Error('boom'); }, 1);

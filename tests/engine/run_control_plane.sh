@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds one program as a control-plane program, runs it, and compares its
+# standard output and exit status with node; with compiler flags (a sanitizer
+# build) its standard error must be free of sanitizer reports, leaks included.
+# Usage: run_control_plane.sh <builder> <install root> <program.js> <work dir> [flags]
+set -u
+builder=$1 inst=$2 prog=$3 work=$4 cflags=${5:-}
+name=$(basename "$prog" .js)
+# Runtime objects are cached by the content of the whole runtime tree (the
+# engine's sources are mostly included files), so an edit rebuilds them.
+if [[ -n ${ORVAN_ENGINE_CACHE:-} ]]; then
+  key=$(find "$inst/src/runtime" -type f | sort | xargs cat | sha1sum | cut -c1-16)
+  export ORVAN_E2E_CACHE=$ORVAN_ENGINE_CACHE/$key CXX=$ORVAN_ENGINE_CXX
+fi
+dir=$work/$name
+rm -rf "$dir" && mkdir -p "$dir" && cd "$dir" || exit 1
+node "$prog" >node.out 2>node.err
+want=$?
+if ! "$builder" "$inst" "$prog" "$dir/prog" "$cflags" >build.log 2>&1; then
+  echo "FAIL $name: build failed"; head -30 build.log; exit 1
+fi
+ASAN_OPTIONS=detect_leaks=1 ./prog >prog.out 2>prog.err
+got=$?
+fail=0
+if ! cmp -s node.out prog.out; then echo "FAIL $name: stdout differs (< node, > program)"; diff node.out prog.out | head -30; fail=1; fi
+if [[ $want != "$got" ]]; then echo "FAIL $name: exit status $got, node gives $want"; fail=1; fi
+if [[ -n $cflags ]] && grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:' prog.err; then
+  echo "FAIL $name: sanitizer report"; head -30 prog.err; fail=1
+fi
+((fail)) && { echo '--- stderr'; head -20 prog.err; }
+exit $fail
