@@ -51,6 +51,54 @@ internal.isBuiltin = (name) => {
   return builtinNames.includes(bare);
 };
 
+// ---- the language as Node has it, where the engine is older ----
+function define(target, name, value) {
+  if (!Object.prototype.hasOwnProperty.call(target, name)) {
+    Object.defineProperty(target, name, { value, writable: true, configurable: true, enumerable: false });
+  }
+}
+function at(i) {
+  const n = this.length;
+  let k = Math.trunc(i) || 0;
+  if (k < 0) k += n;
+  return k < 0 || k >= n ? undefined : this[k];
+}
+const TypedArray = Object.getPrototypeOf(Uint8Array);
+for (const C of [Array, String, TypedArray]) define(C.prototype, 'at', at);
+for (const C of [Array, TypedArray]) {
+  define(C.prototype, 'findLast', function findLast(fn, thisArg) {
+    for (let i = this.length - 1; i >= 0; i--) if (fn.call(thisArg, this[i], i, this)) return this[i];
+    return undefined;
+  });
+  define(C.prototype, 'findLastIndex', function findLastIndex(fn, thisArg) {
+    for (let i = this.length - 1; i >= 0; i--) if (fn.call(thisArg, this[i], i, this)) return i;
+    return -1;
+  });
+}
+define(Array.prototype, 'toSorted', function toSorted(cmp) { return Array.from(this).sort(cmp); });
+define(Array.prototype, 'toReversed', function toReversed() { return Array.from(this).reverse(); });
+define(Array.prototype, 'toSpliced', function toSpliced(...args) { const a = Array.from(this); a.splice(...args); return a; });
+define(Array.prototype, 'with', function (index, value) { const a = Array.from(this); a[index < 0 ? a.length + index : index] = value; return a; });
+define(Object, 'hasOwn', (o, k) => Object.prototype.hasOwnProperty.call(o, k));
+define(String.prototype, 'isWellFormed', function isWellFormed() { return !/[\ud800-\udbff](?![\udc00-\udfff])|(?<![\ud800-\udbff])[\udc00-\udfff]/.test(this); });
+// Numbers in the en-US form Node prints by default: digits grouped by three, at most three decimals.
+Number.prototype.toLocaleString = function toLocaleString(locales, options) {
+  const x = Number(this);
+  if (!Number.isFinite(x)) return x !== x ? 'NaN' : (x > 0 ? '∞' : '-∞');
+  const max = options && options.maximumFractionDigits !== undefined ? options.maximumFractionDigits : Math.max(3, (options && options.minimumFractionDigits) || 0);
+  const min = (options && options.minimumFractionDigits) || 0;
+  let [int, frac = ''] = Math.abs(x).toFixed(max).split('.');
+  frac = frac.replace(/0+$/, '');
+  while (frac.length < min) frac += '0';
+  int = int.replace(/\B(?=(\d{3})+(?!\d))/g, ',');
+  return (x < 0 && (int !== '0' || frac) ? '-' : '') + int + (frac ? '.' + frac : '');
+};
+// Runaway recursion is a RangeError in Node; the engine raises its InternalError.
+if (typeof InternalError === 'function') {
+  Object.setPrototypeOf(InternalError.prototype, RangeError.prototype);
+  Object.defineProperty(InternalError.prototype, 'name', { value: 'RangeError', writable: true, configurable: true });
+}
+
 // ---- globals made on first use, so a program pays only for what it touches ----
 function lazyGlobal(name, make) {
   Object.defineProperty(globalThis, name, {

@@ -291,7 +291,8 @@ function isIteratorObject(v) {
 
 function getFunctionBase(value, ctor, tag) {
   const src = Function.prototype.toString.call(value);
-  if (src.startsWith('class') && /^class\s*[\s{A-Za-z_$]/.test(src)) {
+  const header = src.slice(5, src.indexOf('{') >= 0 ? src.indexOf('{') : src.length);
+  if (src.startsWith('class') && src.endsWith('}') && /^class\s*[\s{A-Za-z_$]/.test(src) && !header.includes('(')) {
     const name = value.name;
     let base = `[class ${name || '(anonymous)'}`;
     const sup = Object.getPrototypeOf(value);

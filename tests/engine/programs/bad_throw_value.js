@@ -1,0 +1,2 @@
+console.log('about to throw');
+throw { code: 7, reason: 'not an error' };

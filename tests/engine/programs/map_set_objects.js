@@ -1,0 +1,14 @@
+const inventory = new Map();
+for (const [item, qty] of [['apple', 3], ['pear', 0], ['fig', 12]]) inventory.set(item, qty);
+inventory.set('pear', inventory.get('pear') + 5);
+console.log(inventory, inventory.size, [...inventory.keys()]);
+const tags = new Set(['a', 'b']); tags.add('a'); tags.add('c'); tags.delete('b');
+console.log(tags, tags.has('c'));
+const wm = new WeakMap(); const key = {}; wm.set(key, 1); console.log(wm.get(key), wm);
+const proto = { greet() { return 'hi ' + this.name; } };
+const o = Object.create(proto, { name: { value: 'bob', enumerable: true } });
+console.log(o.greet(), Object.keys(o), Object.getPrototypeOf(o) === proto, o);
+const frozen = Object.freeze({ a: { b: 1 } }); frozen.a.b = 2; console.log(frozen, Object.isFrozen(frozen));
+console.log(Object.fromEntries([['k', 1]]), Object.assign({}, { a: 1 }, null, { b: 2 }), structuredClone({ d: new Date(0), m: new Map([[1, 2]]) }));
+const sym = Symbol('id'); console.log({ [sym]: 1, regular: true }, sym.toString(), sym.description);
+console.log(Object.create(null), { 'needs quote': 1, valid_id: 2, 3: 'num' });

@@ -1,0 +1,11 @@
+const log = '2024-01-15 ERROR disk full\n2024-01-16 INFO ok\n2024-01-17 ERROR net down';
+const errors = [...log.matchAll(/^(\d{4})-(\d\d)-(\d\d) ERROR (.+)$/gm)].map((m) => ({ day: +m[3], msg: m[4] }));
+console.log(errors);
+console.log('a-b_c d'.replace(/[-_ ](\w)/g, (_, c) => c.toUpperCase()), 'x'.padStart(4, '*'), 'abc'.at(-1));
+const { groups } = /(?<user>\w+)@(?<host>[\w.]+)/.exec('mail bob@example.org now');
+console.log(groups.user, groups.host, 'Straße'.toUpperCase(), 'ǅ'.toLowerCase());
+console.log('one,two,,three'.split(','), 'tab\tsep'.split(/\s/), '  trim  '.trim() + '|');
+console.log('%s is %d years', 'Zoe', 7.5, 'extra', `template ${1 + 1}`);
+console.log('café'.normalize('NFD').length, [...'👍🏽x'].length, 'aXbX'.replaceAll('X', '-'), /\p{L}+/u.test('ñ'));
+console.log(encodeURIComponent('a b&c/é'), decodeURIComponent('%F0%9F%98%80'), escape ? 'esc' : '');
+console.log('abc'.localeCompare('abd'), 'Hello'.split('').reverse().join(''), String.raw`a\nb`);

@@ -1,0 +1,11 @@
+const util = require('util');
+const big = { name: 'config', nested: { level1: { level2: { level3: { level4: 'deep' } } } }, list: Array.from({ length: 30 }, (_, i) => i), long: 'x'.repeat(30) };
+console.log(big);
+console.log(util.inspect(big, { depth: 0 }), util.inspect('str'), util.inspect(new Map([['k', { v: [1, 2] }]])));
+const circ = { name: 'c' }; circ.self = circ; circ.list = [circ]; console.log(circ);
+console.log(util.format('%s %s', 'only-one'), util.format('%%', 1), util.format('%j', { a: [1] }), util.format(1, 2, 'three'));
+console.log([new Error('in array').message], { fn: function named() {}, arrow: () => 1, cls: class Foo {} });
+console.log(util.types.isPromise(Promise.resolve()), util.isDeepStrictEqual([1, { a: 2 }], [1, { a: 2 }]), util.inspect(Symbol('s')));
+console.log({ a: 'a'.repeat(80) }, [['nested', ['arrays', ['deep', ['deeper']]]]]);
+console.log(new Array(120).fill(7));
+console.log(Array.from({ length: 26 }, (_, i) => String.fromCharCode(97 + i).repeat(i % 4 + 1)));
