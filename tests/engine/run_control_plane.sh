@@ -2,9 +2,10 @@
 # Builds one program as a control-plane program, runs it, and compares its
 # standard output and exit status with node; with compiler flags (a sanitizer
 # build) its standard error must be free of sanitizer reports, leaks included.
-# Usage: run_control_plane.sh <builder> <install root> <program.js> <work dir> [flags]
+# Usage: run_control_plane.sh <builder> <install root> <program.js> <work dir> [flags] [node's program]
+# node runs the last argument when given (the source a bundle was made from).
 set -u
-builder=$1 inst=$2 prog=$3 work=$4 cflags=${5:-}
+builder=$1 inst=$2 prog=$3 work=$4 cflags=${5:-} reference=${6:-$3}
 name=$(basename "$prog" .js)
 # Runtime objects are cached by the content of the whole runtime tree (the
 # engine's sources are mostly included files), so an edit rebuilds them.
@@ -14,7 +15,7 @@ if [[ -n ${ORVAN_ENGINE_CACHE:-} ]]; then
 fi
 dir=$work/$name
 rm -rf "$dir" && mkdir -p "$dir" && cd "$dir" || exit 1
-node "$prog" >node.out 2>node.err
+node "$reference" >node.out 2>node.err
 want=$?
 if ! "$builder" "$inst" "$prog" "$dir/prog" "$cflags" >build.log 2>&1; then
   echo "FAIL $name: build failed"; head -30 build.log; exit 1
