@@ -1,0 +1,4 @@
+console.log('never runs');
+function broken() {
+  return 1 +;
+}
