@@ -25,7 +25,7 @@ void finish_program() {
     if (!jsc_engine_alive()) return;
     // A hybrid program's main may return without running the loop (its
     // compiled part needed none); the island's timers and I/O still run.
-    if (jsrt_loop_alive()) jsc_uv_run_loop_forever();
+    if (!jsc_engine_exit_noted() && jsrt_loop_alive()) jsc_uv_run_loop_forever();
     JSContext* ctx = jsc_engine_context();
     JscEngineHooks& hooks = jsc_engine_hooks();
     int code = hooks.on_exit ? hooks.on_exit(ctx, 0) : 0;

@@ -64,6 +64,11 @@ bool jsc_engine_program_mode();
 // Text of an engine value the way the uncaught report shows it.
 std::string jsc_engine_describe(JSContext* ctx, JSValueConst v);
 
+// process.exit was called: the exit that follows runs no more JavaScript
+// than the 'exit' event.
+void jsc_engine_note_exit();
+bool jsc_engine_exit_noted();
+
 // Hooks the Node environment fills in.
 struct JscEngineHooks {
     // Runs the tick queue (before promise jobs); true when it ran any.

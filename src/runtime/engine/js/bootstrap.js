@@ -93,6 +93,16 @@ Number.prototype.toLocaleString = function toLocaleString(locales, options) {
   int = int.replace(/\B(?=(\d{3})+(?!\d))/g, ',');
   return (x < 0 && (int !== '0' || frac) ? '-' : '') + int + (frac ? '.' + frac : '');
 };
+// The engine's cube root is not exact for perfect cubes; one Newton step makes it so.
+{
+  const cbrt = Math.cbrt;
+  Math.cbrt = function (x) {
+    const y = cbrt(x);
+    if (!Number.isFinite(y) || y === 0) return y;
+    const better = y - (y * y * y - x) / (3 * y * y);
+    return Math.abs(better * better * better - x) < Math.abs(y * y * y - x) ? better : y;
+  };
+}
 // Runaway recursion is a RangeError in Node; the engine raises its InternalError.
 if (typeof InternalError === 'function') {
   Object.setPrototypeOf(InternalError.prototype, RangeError.prototype);

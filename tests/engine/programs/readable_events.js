@@ -1,0 +1,11 @@
+const { Readable, Writable } = require('stream');
+let n = 0;
+const counter = new Readable({ read() { n++; this.push(n <= 3 ? `chunk${n}` : null); } });
+const got = [];
+const sink = new Writable({ write(c, e, cb) { got.push(c.toString()); cb(); } });
+sink.on('finish', () => console.log('finish', got));
+counter.on('end', () => console.log('end'));
+counter.pipe(sink);
+const w = new Writable({ highWaterMark: 4, write(c, e, cb) { setTimeout(cb, 1); } });
+console.log(w.write('12345'), w.writableLength);
+w.on('drain', () => console.log('drain'));
