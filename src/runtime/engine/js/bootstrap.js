@@ -407,9 +407,20 @@ let util = null;
 const counts = new Map();
 const timerLabels = new Map();
 let groupIndent = '';
+// Plain strings print as they are, without loading util (a program that only
+// prints text starts faster).
+function plainStrings(args) {
+  for (let i = 0; i < args.length; i++) if (typeof args[i] !== 'string') return false;
+  return args.length !== 0 && (args.length === 1 || !args[0].includes('%'));
+}
 function out(fd, args) {
-  if (util === null) util = builtinRequire('util');
-  let text = util.formatWithOptions({}, ...args);
+  let text;
+  if (plainStrings(args)) {
+    text = args.join(' ');
+  } else {
+    if (util === null) util = builtinRequire('util');
+    text = util.formatWithOptions({}, ...args);
+  }
   if (groupIndent !== '') text = groupIndent + text.split('\n').join('\n' + groupIndent);
   native.write(fd, text + '\n');
 }
