@@ -19,6 +19,9 @@ rm -rf "$dir" && mkdir -p "$dir" && cd "$dir" || exit 1
 # expectations beside it in <name>.expect: "status N", "stdout <line>",
 # "stderr <regex>", and "plain only" for one too heavy for a sanitizer build.
 expect=${prog%.js}.expect
+# Standard input comes from <name>.stdin beside the program, else from nothing.
+input=${prog%.js}.stdin
+[[ -f $input ]] || input=/dev/null
 if [[ -f $expect ]]; then
   if [[ -n $cflags ]] && grep -qx 'plain only' "$expect"; then
     echo "SKIP $name: runs in the plain build only"
@@ -27,13 +30,13 @@ if [[ -f $expect ]]; then
   sed -n 's/^stdout //p' "$expect" >node.out
   want=$(sed -n 's/^status //p' "$expect")
 else
-  node "$reference" >node.out 2>node.err
+  node "$reference" <"$input" >node.out 2>node.err
   want=$?
 fi
 if ! "$builder" "$inst" "$prog" "$dir/prog" "$cflags" >build.log 2>&1; then
   echo "FAIL $name: build failed"; head -30 build.log; exit 1
 fi
-ASAN_OPTIONS=detect_leaks=1 ./prog >prog.out 2>prog.err
+ASAN_OPTIONS=detect_leaks=1 ./prog <"$input" >prog.out 2>prog.err
 got=$?
 fail=0
 if ! cmp -s node.out prog.out; then echo "FAIL $name: stdout differs (< node, > program)"; diff node.out prog.out | head -30; fail=1; fi
