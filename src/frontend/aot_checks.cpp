@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "frontend/node_names.h"
+#include "frontend/syntax_node_names.h"
 
 namespace {
 

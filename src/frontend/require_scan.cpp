@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "frontend/module_resolver.h"
-#include "frontend/node_names.h"
+#include "frontend/syntax_node_names.h"
 
 const char* const ModuleResolver::builtins[] = {
     "fs",     "path",   "os",           "process", "buffer", "electron", "events", "util", "assert",

@@ -1,4 +1,4 @@
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 
 #include <fstream>
 #include <iterator>

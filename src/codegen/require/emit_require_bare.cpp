@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "codegen/cemitter.h"
-#include "codegen/emit_call_sanitize.h"
+#include "support/identifiers.h"
 #include "frontend/module_resolver.h"
 
 void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& os) {
