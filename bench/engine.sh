@@ -69,7 +69,7 @@ path, block = sys.argv[1], sys.argv[2]
 text = open(path).read()
 start, end = '<!-- engine results -->', '<!-- end engine results -->'
 if start not in text:
-    text += f"\n## Control-plane programs\n\n`bench/engine.sh build/tests/engine/control_plane_build` measures start-up time\nand peak memory of hello world as a control-plane program, and the CPU-bound\nprograms of `programs/` as control-plane programs, beside node and qjs.\n\n{start}\n{end}\n"
+    text += f"\n## Control-plane programs\n\n`bench/engine.sh build/tests/runtime/engine/control_plane_build` measures start-up time\nand peak memory of hello world as a control-plane program, and the CPU-bound\nprograms of `programs/` as control-plane programs, beside node and qjs.\n\n{start}\n{end}\n"
 text = re.sub(re.escape(start) + '.*?' + re.escape(end), lambda m: f"{start}\n{block}\n{end}", text, flags=re.S)
 open(path, 'w').write(text)
 PY

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "driver/invoke_compiler.h"
+#include "support/shell.h"
 
 int main(int argc, char** argv) {
     if (argc < 5) {
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     }
     try {
         std::string root = argv[1];
-        std::string unit = readPipe(("\"" + root + "/orvan\" --print-c \"" + argv[2] + "\" 2>/dev/null").c_str());
+        std::string unit = readPipe("\"" + root + "/orvan\" --print-c \"" + argv[2] + "\" 2>/dev/null");
         const std::string reg = "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
         std::size_t at = unit.find(reg);
         if (at == std::string::npos) throw std::runtime_error("the entry's unit has no dispatcher registration");

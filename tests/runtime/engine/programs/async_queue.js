@@ -9,4 +9,4 @@ class TaskQueue {
   }
 }
 const q = new TaskQueue(2);
-Promise.all([q.push('a', 30), q.push('b', 10), q.push('c', 10), q.push('d', 5)]).then((r) => { console.log(r); console.log(q.log); });
+Promise.all([q.push('a', 200), q.push('b', 10), q.push('c', 10), q.push('d', 5)]).then((r) => { console.log(r); console.log(q.log); });
