@@ -36,7 +36,8 @@ function defaultMessage(actual, expected, operator) {
     return `${kReadable[operator]}\n+ actual - expected\n\n${diff(a, e)}`;
   }
   if (operator === 'notStrictEqual' || operator === 'notDeepStrictEqual') {
-    return `${kReadable[operator]}\n\n${inspect(actual)}\n`;
+    const shown = inspect(actual);
+    return shown.includes('\n') ? `${kReadable[operator]}\n\n${shown}\n` : `${kReadable[operator]} ${shown}`;
   }
   if (operator === '==') return `${inspect(actual)} == ${inspect(expected)}`;
   if (operator === '!=') return `${inspect(actual)} != ${inspect(expected)}`;
@@ -55,8 +56,8 @@ function diff(a, e) {
   let i = 0, j = 0;
   while (i < n || j < m) {
     if (i < n && j < m && a[i] === e[j]) { out.push(`  ${a[i]}`); i++; j++; }
-    else if (j < m && (i >= n || lcs[i][j + 1] >= lcs[i + 1][j])) { out.push(`- ${e[j]}`); j++; }
-    else { out.push(`+ ${a[i]}`); i++; }
+    else if (i < n && (j >= m || lcs[i + 1][j] >= lcs[i][j + 1])) { out.push(`+ ${a[i]}`); i++; }
+    else { out.push(`- ${e[j]}`); j++; }
   }
   return out.join('\n');
 }
@@ -110,14 +111,19 @@ function isDeepEqual(a, b, strict, seen = []) {
 }
 function isBoxed(v) { return v instanceof Number || v instanceof String || v instanceof Boolean; }
 
+// `generated`: the message is the assertion's own, made for this failure.
 function fail(obj) {
   if (obj.message instanceof Error) throw obj.message;
-  throw new AssertionError(obj);
+  const e = new AssertionError(obj);
+  if (obj.generated) e.generatedMessage = true;
+  throw e;
 }
 
 function ok(value, message) {
   if (!value) {
-    fail({ actual: value, expected: true, operator: '==', message: message !== undefined ? message : (arguments.length === 0 ? 'No value argument passed to `assert.ok()`' : 'The expression evaluated to a falsy value:\n\n  assert(' + inspect(value) + ')\n') });
+    if (message !== undefined) fail({ actual: value, expected: true, operator: '==', message });
+    fail({ actual: value, expected: true, operator: '==', generated: true,
+      message: arguments.length === 0 ? 'No value argument passed to `assert.ok()`' : `${inspect(value)} == true` });
   }
 }
 function assert(value, message) { ok.apply(null, arguments.length ? [value, message] : []); }
@@ -183,8 +189,8 @@ assert.doesNotReject = async (p, expected, message) => {
     fail({ actual: e, expected, operator: 'doesNotReject', message: `Got unwanted rejection.\nActual message: "${e && e.message}"` });
   }
 };
-assert.match = (s, re, message) => { if (!re.test(s)) fail({ actual: s, expected: re, operator: 'match', message: message || `The input did not match the regular expression ${re}. Input:\n\n${inspect(s)}\n` }); };
-assert.doesNotMatch = (s, re, message) => { if (re.test(s)) fail({ actual: s, expected: re, operator: 'doesNotMatch', message: message || `The input was expected to not match the regular expression ${re}. Input:\n\n${inspect(s)}\n` }); };
+assert.match = (s, re, message) => { if (!re.test(s)) fail({ actual: s, expected: re, operator: 'match', generated: !message, message: message || `The input did not match the regular expression ${re}. Input:\n\n${inspect(s)}\n` }); };
+assert.doesNotMatch = (s, re, message) => { if (re.test(s)) fail({ actual: s, expected: re, operator: 'doesNotMatch', generated: !message, message: message || `The input was expected to not match the regular expression ${re}. Input:\n\n${inspect(s)}\n` }); };
 assert.ifError = (err) => { if (err !== null && err !== undefined) { if (err instanceof Error) throw err; fail({ actual: err, expected: null, operator: 'ifError', message: `ifError got unwanted exception: ${inspect(err)}` }); } };
 
 const strict = function strict(value, message) { ok.apply(null, arguments.length ? [value, message] : []); };
