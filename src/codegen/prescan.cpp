@@ -5,11 +5,14 @@
 
 namespace {
 
-bool isTimerName(const std::string& name) { return name == "setTimeout" || name == "setInterval"; }
+bool isTimerName(const std::string& name) {
+    return name == "setTimeout" || name == "setInterval" || name == "setImmediate";
+}
 
 bool isGlobalObjectName(const std::string& name) { return name == "globalThis" || name == "global"; }
 
-bool isEventLoopModule(const std::string& spec) {
+bool isEventLoopModule(const std::string& specifier) {
+    const std::string spec = specifier.compare(0, 5, "node:") == 0 ? specifier.substr(5) : specifier;
     return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
            spec == "crypto";
 }
@@ -74,19 +77,18 @@ void CEmitter::scanLoweringSubtree(const ASTNode& node) {
     for (const ASTNode& child : node.children) scanLoweringSubtree(child);
 }
 
-void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
-    for (const ASTNode& stmt : program.children) {
-        if (stmt.type != "VariableDeclaration") continue;
-        for (const ASTNode& decl : stmt.children) {
-            if (decl.type != "VariableDeclarator" || decl.children.size() < 2) continue;
-            const ASTNode& init = decl.children[1];
-            if (init.type != "CallExpression" || init.children.empty()) continue;
-            const ASTNode& callee = init.children[0];
-            if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
-            const std::string spec = requireArg(init);
+// Any require of a network or stream module, wherever it stands (inside a
+// function, in an expression), needs the loop: a program whose server is made
+// in a function must still serve.
+void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& node) {
+    if (node.type == "CallExpression" && !node.children.empty()) {
+        const ASTNode& callee = node.children[0];
+        if (callee.type == "Identifier" && jsonString(callee, "name") == "require") {
+            const std::string spec = requireArg(node);
             if (!isRelativeRequire(spec) && isEventLoopModule(spec)) needUv = needNodeIo = true;
         }
     }
+    for (const ASTNode& child : node.children) collectBareRequireRuntimeFlags(child);
 }
 
 void CEmitter::collectHttpCreateServerHandlerIds(const ASTNode& node) {
