@@ -9,6 +9,7 @@
 // reaches main as an uncaught exception.
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <exception>
 #include <functional>
