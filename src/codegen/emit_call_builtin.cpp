@@ -27,7 +27,9 @@ const BuiltinMethod kBuiltinMethods[] = {
 
 void CEmitter::emitBuiltinMethodCall(const std::string& module, const std::string& method,
                                      const std::vector<const ASTNode*>& args, std::ostringstream& os) {
-    if ((module == "http" || module == "net") && method == "createServer") {
+    // createServer(options, listener) goes through the module's own method, which takes both: the direct
+    // entry takes one argument and would drop the listener.
+    if ((module == "http" || module == "net") && method == "createServer" && args.size() < 2) {
         emitCreateServer(module, args, os);
         return;
     }
