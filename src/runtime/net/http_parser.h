@@ -69,6 +69,7 @@ private:
     bool startBody();
     void complete();
     bool fail(Error e);
+    std::size_t failAt(Error e, std::size_t consumed);
 
     Mode mode_;
     State state_ = State::Idle;
