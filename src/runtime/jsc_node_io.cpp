@@ -60,6 +60,7 @@
 #include "node/module_assert.inc"
 #include "node/module_url.inc"
 #include "node/module_child_process.inc"
+#include "node/module_child_process_exec.inc"
 #ifdef JSC_HAVE_UV
 #include "node/stream_support.inc"
 #include "net/tcp.inc"
