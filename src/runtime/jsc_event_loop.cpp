@@ -8,6 +8,7 @@
 // immediates after I/O. An error thrown by a callback leaves the loop and
 // reaches main as an uncaught exception.
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <deque>

@@ -12,6 +12,9 @@
 // pause() from inside a callback stops feed() after the current message, so a
 // server can answer pipelined requests one at a time: feed() returns how many
 // bytes it took, and the caller feeds the rest after resume().
+//
+// The definitions are compiled into jsc_node_io.cpp (every program has it) when the
+// runtime is built with libuv (JSC_HAVE_UV); other runtime sources include this header.
 #pragma once
 
 #include <cstddef>

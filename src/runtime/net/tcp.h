@@ -1,4 +1,4 @@
-// TCP on the process's loop, for the runtime's net, http and tls modules and
+// TCP on the process's loop, for the runtime's net and http modules and
 // for the embedded engine's bindings of them (one implementation per process).
 //
 // Use: set the callbacks, then let the loop run. Every callback is a callback
@@ -8,6 +8,9 @@
 // both directions) closes it, onClose runs once, and the object is deleted
 // right after onClose returns, so nothing may keep its pointer past that.
 // Errors are libuv's negative codes; errorName gives Node's code ("ECONNREFUSED").
+//
+// The definitions are compiled into jsc_node_io.cpp (every program has it) when the
+// runtime is built with libuv (JSC_HAVE_UV); other runtime sources include this header.
 #pragma once
 
 #include <cstddef>
