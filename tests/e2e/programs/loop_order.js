@@ -3,7 +3,7 @@ console.log('start');
 setImmediate(function () { console.log('immediate'); });
 process.nextTick(function () { console.log('tick 1'); });
 process.nextTick(function (a, b) { console.log('tick args', a, b); }, 'x', 2);
-setTimeout(function (a) { console.log('timeout arg', a); }, 30, 'hello');
+setTimeout(function (a) { console.log('timeout arg', a); }, 300, 'hello');
 var t = setTimeout(function () { console.log('never'); }, 1);
 clearTimeout(t);
 var im = setImmediate(function () { console.log('never immediate'); });
@@ -13,7 +13,7 @@ setTimeout(function () {
   setImmediate(function () { console.log('immediate after timeout'); });
   setTimeout(function () { console.log('timeout after timeout'); }, 0);
   process.nextTick(function () { console.log('tick in timeout'); });
-}, 10);
+}, 100);
 var u = setTimeout(function () { console.log('unref never'); }, 100000);
 u.unref();
 console.log(u.hasRef());
