@@ -2,6 +2,7 @@
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+#include "frontend/builtin_modules.h"
 
 namespace {
 
@@ -10,12 +11,6 @@ bool isTimerName(const std::string& name) {
 }
 
 bool isGlobalObjectName(const std::string& name) { return name == "globalThis" || name == "global"; }
-
-bool isEventLoopModule(const std::string& specifier) {
-    const std::string spec = specifier.compare(0, 5, "node:") == 0 ? specifier.substr(5) : specifier;
-    return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
-           spec == "crypto";
-}
 
 }  // namespace
 
@@ -77,6 +72,14 @@ void CEmitter::scanLoweringSubtree(const ASTNode& node) {
     for (const ASTNode& child : node.children) scanLoweringSubtree(child);
 }
 
+void CEmitter::noteBuiltinNeeds(const std::string& specifier) {
+    const std::string bare = specifier.compare(0, 5, "node:") == 0 ? specifier.substr(5) : specifier;
+    const BuiltinModule* m = findBuiltinModule(bare);
+    if (!m) return;
+    if (m->eventLoop) needUv = true;
+    if (m->nodeIo) needNodeIo = true;
+}
+
 // Any require of a network or stream module, wherever it stands (inside a
 // function, in an expression), needs the loop: a program whose server is made
 // in a function must still serve.
@@ -85,7 +88,7 @@ void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& node) {
         const ASTNode& callee = node.children[0];
         if (callee.type == "Identifier" && jsonString(callee, "name") == "require") {
             const std::string spec = requireArg(node);
-            if (!isRelativeRequire(spec) && isEventLoopModule(spec)) needUv = needNodeIo = true;
+            if (!isRelativeRequire(spec)) noteBuiltinNeeds(spec);
         }
     }
     for (const ASTNode& child : node.children) collectBareRequireRuntimeFlags(child);
