@@ -30,9 +30,27 @@ extern JsValue Object, Array, String, Number, Boolean, Date, Error, TypeError, R
     decodeURIComponent, undefined, NaN, Infinity;
 
 // ---- event loop (timers) ----------------------------------------------------------
-JsValue jsc_uv_set_timeout_ms(const JsValue& fn, const JsValue& ms);
-JsValue jsc_uv_set_interval_ms(const JsValue& fn, const JsValue& ms);
+// Arguments after the delay reach the callback.
+JsValue jsc_uv_set_timeout_argv(const JsValue& fn, const JsValue& ms, int argc, const JsValue* argv);
+JsValue jsc_uv_set_interval_argv(const JsValue& fn, const JsValue& ms, int argc, const JsValue* argv);
+JsValue jsc_uv_set_immediate_argv(const JsValue& fn, int argc, const JsValue* argv);
+template <class... A>
+JsValue jsc_uv_set_timeout_ms(const JsValue& fn, const JsValue& ms, const A&... extra) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(extra))...};
+    return jsc_uv_set_timeout_argv(fn, ms, (int)sizeof...(A), argv);
+}
+template <class... A>
+JsValue jsc_uv_set_interval_ms(const JsValue& fn, const JsValue& ms, const A&... extra) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(extra))...};
+    return jsc_uv_set_interval_argv(fn, ms, (int)sizeof...(A), argv);
+}
+template <class... A>
+JsValue jsc_uv_set_immediate(const JsValue& fn, const A&... extra) {
+    const JsValue argv[sizeof...(A) + 1] = {JsValue(js_detail::as_value(extra))...};
+    return jsc_uv_set_immediate_argv(fn, (int)sizeof...(A), argv);
+}
 JsValue jsc_uv_clear_timer(const JsValue& timer);
+JsValue jsc_uv_clear_immediate(const JsValue& immediate);
 void jsc_uv_run_loop_forever();
 void jsc_uv_run_loop_until_idle();
 

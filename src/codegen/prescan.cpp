@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isTimerName(const std::string& name) { return name == "setTimeout" || name == "setInterval"; }
+bool isTimerName(const std::string& name) {
+    return name == "setTimeout" || name == "setInterval" || name == "setImmediate";
+}
 
 bool isGlobalObjectName(const std::string& name) { return name == "globalThis" || name == "global"; }
 
@@ -71,25 +73,25 @@ void CEmitter::scanLoweringSubtree(const ASTNode& node) {
 }
 
 void CEmitter::noteBuiltinNeeds(const std::string& specifier) {
-    const BuiltinModule* m = findBuiltinModule(specifier);
+    const std::string bare = specifier.compare(0, 5, "node:") == 0 ? specifier.substr(5) : specifier;
+    const BuiltinModule* m = findBuiltinModule(bare);
     if (!m) return;
     if (m->eventLoop) needUv = true;
     if (m->nodeIo) needNodeIo = true;
 }
 
-void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
-    for (const ASTNode& stmt : program.children) {
-        if (stmt.type != "VariableDeclaration") continue;
-        for (const ASTNode& decl : stmt.children) {
-            if (decl.type != "VariableDeclarator" || decl.children.size() < 2) continue;
-            const ASTNode& init = decl.children[1];
-            if (init.type != "CallExpression" || init.children.empty()) continue;
-            const ASTNode& callee = init.children[0];
-            if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
-            const std::string spec = requireArg(init);
+// Any require of a network or stream module, wherever it stands (inside a
+// function, in an expression), needs the loop: a program whose server is made
+// in a function must still serve.
+void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& node) {
+    if (node.type == "CallExpression" && !node.children.empty()) {
+        const ASTNode& callee = node.children[0];
+        if (callee.type == "Identifier" && jsonString(callee, "name") == "require") {
+            const std::string spec = requireArg(node);
             if (!isRelativeRequire(spec)) noteBuiltinNeeds(spec);
         }
     }
+    for (const ASTNode& child : node.children) collectBareRequireRuntimeFlags(child);
 }
 
 void CEmitter::collectHttpCreateServerHandlerIds(const ASTNode& node) {

@@ -7,12 +7,18 @@
 #include "jsc_rt_internal.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <deque>
+#include <functional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <dirent.h>
@@ -29,14 +35,24 @@
 #include <openssl/evp.h>
 #endif
 
+#include "runtime/loop/loop.h"
+#ifdef JSC_HAVE_UV
+#include "runtime/net/http_parser.h"
+#include "runtime/net/tcp.h"
+#endif
+
 #include "node/sys_errors.inc"
 #include "node/byte_codecs.inc"
 #include "node/path_posix.inc"
 #include "node/digest.inc"
 #include "node/node_support.inc"
 #include "node/module_path.inc"
+#include "node/ticks.inc"
+#include "node/module_events.inc"
 #include "node/module_fs.inc"
+#include "node/module_fs_async.inc"
 #include "node/module_os.inc"
+#include "node/process_streams.inc"
 #include "node/module_process.inc"
 #include "node/module_buffer.inc"
 #include "node/module_crypto.inc"
@@ -44,5 +60,18 @@
 #include "node/module_assert.inc"
 #include "node/module_url.inc"
 #include "node/module_child_process.inc"
+#include "node/module_child_process_exec.inc"
+#ifdef JSC_HAVE_UV
+#include "node/stream_support.inc"
+#include "net/tcp.inc"
+#include "net/http_parser.inc"
+#include "node/module_net.inc"
+#include "node/http_messages.inc"
+#include "node/http_server.inc"
+#include "node/http_client.inc"
+#include "node/module_http.inc"
+#else
+#include "node/modules_without_loop.inc"
+#endif
 #include "node/modules_pending.inc"
 #include "node/require.inc"

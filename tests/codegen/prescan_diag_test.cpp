@@ -53,14 +53,17 @@ TEST(PreScan, EvalAndFunctionConstructionNeedTheEngine) {
     EXPECT_FALSE(scanFlags("var x = 1;").quickJs);
 }
 
-TEST(PreScan, TopLevelRequireOfEventModuleOnly) {
+TEST(PreScan, RequireOfEventModulesAnywhere) {
     Flags top = scanFlags("const e = require('events');");
     EXPECT_TRUE(top.uv);
     EXPECT_TRUE(top.nodeIo);
+    // a server made inside a function needs the loop as much as one made at the top
     Flags inner = scanFlags("function f() { const e = require('events'); }");
-    EXPECT_FALSE(inner.uv);
-    EXPECT_FALSE(inner.nodeIo);
+    EXPECT_TRUE(inner.uv);
+    EXPECT_TRUE(inner.nodeIo);
+    EXPECT_TRUE(scanFlags("require('node:http').createServer(h);").nodeIo);
     EXPECT_FALSE(scanFlags("const u = require('util');").nodeIo);
+    EXPECT_TRUE(scanFlags("setImmediate(f);").uv);
 }
 
 TEST(PreScan, HttpHandlerIdsFromIdentifierArgumentsAnywhere) {

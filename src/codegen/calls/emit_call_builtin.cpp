@@ -27,7 +27,10 @@ const BuiltinMethod kBuiltinMethods[] = {
 
 void CEmitter::emitBuiltinMethodCall(const std::string& module, const std::string& method,
                                      const std::vector<const ASTNode*>& args, std::ostringstream& os) {
-    if ((module == "http" || module == "net") && method == "createServer") {
+    // createServer({ options }, listener) goes through the module's own method, which takes both: the
+    // direct entry takes one argument and would drop the listener.
+    const bool withOptions = args.size() >= 2 && args[0]->type == "ObjectExpression";
+    if ((module == "http" || module == "net") && method == "createServer" && !withOptions) {
         emitCreateServer(module, args, os);
         return;
     }

@@ -5,7 +5,8 @@
 bool CEmitter::isGlobalFunctionName(const std::string& name) {
     static const std::set<std::string> names = {"String",      "Number",       "Boolean",
                                                  "eval",        "Function",     "setTimeout",
-                                                 "setInterval", "clearTimeout", "clearInterval"};
+                                                 "setInterval", "clearTimeout", "clearInterval",
+                                                 "setImmediate", "clearImmediate"};
     return names.count(name) > 0;
 }
 
@@ -45,6 +46,25 @@ bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector
         emitValueOr(args, 0, "JS_UNDEFINED()", os);
         os << ", ";
         emitValueOr(args, 1, "JS_NUM(0)", os);
+        // arguments after the delay reach the callback, as in Node
+        for (size_t i = 2; i < args.size(); ++i) {
+            os << ", ";
+            emitArgValue(*args[i], os);
+        }
+        os << ")";
+    } else if (name == "setImmediate") {
+        needUv = true;
+        os << "jsc_uv_set_immediate(";
+        emitValueOr(args, 0, "JS_UNDEFINED()", os);
+        for (size_t i = 1; i < args.size(); ++i) {
+            os << ", ";
+            emitArgValue(*args[i], os);
+        }
+        os << ")";
+    } else if (name == "clearImmediate") {
+        needUv = true;
+        os << "jsc_uv_clear_immediate(";
+        emitValueOr(args, 0, "JS_UNDEFINED()", os);
         os << ")";
     } else if (name == "clearTimeout" || name == "clearInterval") {
         needUv = true;

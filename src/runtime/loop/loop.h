@@ -7,6 +7,8 @@
 // jobs), again and again until all are empty.
 #pragma once
 
+#include <functional>
+
 #include "runtime/jsc_rt_internal.h"
 
 // Milliseconds since the loop was created, cached at the start of each loop
@@ -21,6 +23,23 @@ void jsrt_loop_add_job_drain(JsrtJobDrain drain);
 // the loop after each callback, and by anyone who calls JavaScript from
 // outside the loop (a GUI signal handler, the end of main's statements).
 void jsrt_loop_after_callback();
+
+// The nextTick queue (kept by the Node modules, which every program has):
+// runs it until empty and says whether anything ran; whether it holds work.
+bool jsrt_run_ticks();
+bool jsrt_ticks_pending();
+
+// Calls `body` as a callback of the loop: then the ticks and drains run. An
+// error it throws stops the loop and is rethrown from the call that runs the
+// loop, so it reaches main as an uncaught exception; false in that case.
+bool jsrt_loop_invoke(const std::function<void()>& body);
+
+// Queues a task of the runtime's own (the completion of an asynchronous call)
+// to run on a later turn, with the immediates.
+void jsrt_loop_defer(std::function<void()> task);
+
+// Runs the loop until nothing keeps it alive (the end of a program).
+void jsrt_loop_run_to_end();
 
 // Keeps the process alive for something that is not one of the loop's own
 // handles (an open window, an engine operation in flight); one release per hold.

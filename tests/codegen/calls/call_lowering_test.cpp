@@ -67,6 +67,10 @@ TEST_F(EntryCalls, CreateServerForms) {
               "js_http_createServer(JsOwned::from_value(js_native_fn(__jsc_http_th_handler)).borrow())");
     EXPECT_EQ(call("net.createServer(handler)"), "js_net_createServer(JsOwned::from_value(js_clone_value(handler)).borrow())");
     EXPECT_EQ(call("http.createServer()"), "js_http_createServer(JS_UNDEFINED())");
+    // options first: the module's own method gets the listener too
+    EXPECT_EQ(call("http.createServer({}, h)").rfind("js_call(js_obj_get(js_node_require(JS_STR(\"http\")), "
+                                                     "JS_STR(\"createServer\")), 2, ", 0),
+              0u);
     EXPECT_EQ(call("net.createServer()"), "js_net_createServer(JS_UNDEFINED())");
     // A variable holding the handler is handed over as the value it holds.
     EXPECT_EQ(call("http.createServer(f)"), "js_http_createServer(f.borrow())");
@@ -105,8 +109,11 @@ TEST_F(EntryCalls, GlobalFunctions) {
     EXPECT_EQ(call("clearTimeout(t)"), "jsc_uv_clear_timer(t.borrow())");
     EXPECT_TRUE(p.em.needUv);
     EXPECT_EQ(call("setTimeout(f)"), "jsc_uv_set_timeout_ms(f.borrow(), JS_NUM(0))");
-    EXPECT_EQ(call("setInterval(f, a, b)"), "jsc_uv_set_interval_ms(f.borrow(), a.borrow())");
+    // arguments after the delay reach the callback
+    EXPECT_EQ(call("setInterval(f, a, b)"), "jsc_uv_set_interval_ms(f.borrow(), a.borrow(), b.borrow())");
     EXPECT_EQ(call("clearInterval()"), "jsc_uv_clear_timer(JS_UNDEFINED())");
+    EXPECT_EQ(call("setImmediate(f, a)"), "jsc_uv_set_immediate(f.borrow(), a.borrow())");
+    EXPECT_EQ(call("clearImmediate(t)"), "jsc_uv_clear_immediate(t.borrow())");
 }
 
 TEST_F(EntryCalls, CompiledAndDestructuredFunctions) {

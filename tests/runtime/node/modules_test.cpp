@@ -27,14 +27,14 @@ TEST(RequireBuiltins, EveryNameLoadsOnceAndOthersFail) {
 
 TEST(RequireBuiltins, UnsupportedMembersSayWhich) {
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("os", "release"); })), "orvan: os.release is not supported");
+    // built without libuv, the network modules say what is missing
+    const std::string noLoop = " needs the event loop, and this program was built without libuv (install the "
+                               "libuv development package and compile again)";
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("http", "createServer", JS_UNDEFINED()); })),
-              "orvan: http.createServer is not supported");
-    EXPECT_EQ(thrownMessage(thrownBy([] { js_net_createServer(JS_UNDEFINED()); })),
-              "orvan: net.createServer is not supported");
-    EXPECT_EQ(thrownMessage(thrownBy([] { callMember("events", "EventEmitter"); })),
-              "orvan: events.EventEmitter is not supported");
+              "orvan: http" + noLoop);
+    EXPECT_EQ(thrownMessage(thrownBy([] { js_net_createServer(JS_UNDEFINED()); })), "orvan: net" + noLoop);
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("fs", "readFile", JS_STR("x")); })),
-              "orvan: fs.readFile is not supported");
+              "The \"cb\" argument must be of type function. Received undefined");
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("stream", "Readable"); })), "orvan: stream.Readable is not supported");
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("process", "chdir", JS_STR("/")); })),
               "orvan: process.chdir is not supported");
