@@ -1,18 +1,25 @@
 #include <cstdio>
 
 #include "codegen/cemitter.h"
-#include "codegen/emit_call_sanitize.h"
 #include "frontend/module_resolver.h"
 
+std::string CEmitter::builtinModuleName(const std::string& spec) {
+    const std::string bare = spec.compare(0, 5, "node:") == 0 ? spec.substr(5) : spec;
+    return ModuleResolver::isBuiltin(bare) ? bare : std::string();
+}
+
+// A package that is neither a file of the program nor a built-in module cannot be loaded: its require
+// throws "Cannot find module" when it runs, as Node's does, so `try { require('optional') } catch {}` works.
 void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& os) {
-    if (ModuleResolver::isBuiltin(spec)) {
-        os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
+    const std::string builtin = builtinModuleName(spec);
+    if (!builtin.empty()) {
+        os << "js_node_require(JS_STR(\"" << escapeString(builtin) << "\"))";
         return;
     }
-    std::fprintf(stderr,
-                 "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
-                 "\xE2\x80\x94 emitting undefined.\n",
-                 spec.c_str());
-    os << "js_require_unsupported_" << sanitizeIdent(spec) << "() /* unsupported package: " << escapeString(spec)
-       << " */";
+    if (diagSeen.insert("require:" + spec).second)
+        std::fprintf(stderr,
+                     "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
+                     "\xE2\x80\x94 it throws \"Cannot find module\" when it runs.\n",
+                     spec.c_str());
+    os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
 }

@@ -32,12 +32,13 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
         }
         return;
     }
-    if (isEventLoopModule(spec)) {
+    const std::string builtin = builtinModuleName(spec);
+    if (isEventLoopModule(builtin)) {
         needUv = true;
         needNodeIo = true;
     }
     if (target.type == "Identifier") {
-        bareRequireAliases[identName(target)] = spec;
+        bareRequireAliases[identName(target)] = builtin.empty() ? spec : builtin;
     } else if (target.type == "ObjectPattern") {
         for (const ASTNode& prop : target.children) {
             if (prop.children.empty()) continue;

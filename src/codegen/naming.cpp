@@ -10,6 +10,8 @@ std::string CEmitter::resolve(const std::string& name) const {
     };
     auto g = globals.find(name);
     if (g != globals.end()) return g->second;
+    const std::string location = moduleLocationText(name);
+    if (!location.empty()) return location;
     return unboundNameText(name);
 }
 
@@ -23,6 +25,7 @@ std::string CEmitter::escapeString(const std::string& s) {
             case '\r': out += "\\r"; break;
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
+            case '\0': out += "\\000"; break;
             default: out += c;
         }
     }

@@ -84,7 +84,7 @@ void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
             const ASTNode& callee = init.children[0];
             if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
             const std::string spec = requireArg(init);
-            if (!isRelativeRequire(spec) && isEventLoopModule(spec)) needUv = needNodeIo = true;
+            if (!isRelativeRequire(spec) && isEventLoopModule(builtinModuleName(spec))) needUv = needNodeIo = true;
         }
     }
 }
