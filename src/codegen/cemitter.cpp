@@ -116,7 +116,6 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
         }
     }
     for (const std::string& name : nestedModuleVars(entry.ast)) names.insert(name);
-    os << "static JsValue " << entry.id << "_exports;\n";
     // Names destructured from a bare require are file-scope too, so the entry's functions see them.
     for (const std::string& local : bareDestructuredLocals(entry.ast)) names.insert(local);
     for (const std::string& name : names) {
@@ -124,7 +123,9 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
         ownedLocals.insert(name);
         entryStatics.insert(name);
     }
-    if (!names.empty()) os << "\n";
+    // The entry's module.exports, where its code mentions `module`.
+    if (mentionsModule(entry.ast)) os << "static JsValue " << entry.id << "_exports;\n";
+    if (!names.empty() || mentionsModule(entry.ast)) os << "\n";
     return names;
 }
 
@@ -143,8 +144,8 @@ void CEmitter::emitMain(const Module& entry, const std::set<std::string>& static
     emitCompiledFunctionNames(os);
     emitJscGlobalsBootstrap(os, 1);
     os << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
-    os << "    " << entry.id << "_exports = js_obj_new();\n";
     if (hybrid) os << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
+    if (mentionsModule(entry.ast)) os << "    " << entry.id << "_exports = js_obj_new();\n";
     ownedLocals = statics;
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : entry.ast.children)

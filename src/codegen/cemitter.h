@@ -161,6 +161,7 @@ public:
     static bool isModuleExportsDotProp(const ASTNode& node);
     std::string exportedFunctionText(const Module& module, const std::string& symbol) const;
     static const ASTNode* topLevelExportsAssign(const ASTNode& stmt);
+    static std::string exportKey(const ASTNode& target);
 
     // ---- calls (emit_call*.cpp) ----
     void emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult);
@@ -280,6 +281,7 @@ private:
     void emitModuleExportsRead(std::ostringstream& os) const;
     // module meta (emit_module_meta.cpp)
     std::string currentModuleFile() const;
+    static bool mentionsModule(const ASTNode& node);
     void emitModuleProperty(const std::string& prop, std::ostringstream& os);
     std::string moduleLocationText(const std::string& name) const;
     bool emitMainModuleTest(const ASTNode& node, std::ostringstream& os);

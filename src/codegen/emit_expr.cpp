@@ -87,6 +87,10 @@ std::string numberText(const ASTNode& node) {
     const bool lost = std::fpclassify(value) == FP_SUBNORMAL ||
                       (value == 0 && r.substr(0, r.find_first_of("eE")).find_first_of("123456789") != std::string::npos);
     if ((hex || isPlainDecimal(r)) && (!integer || value < 9007199254740992.0) && !lost) return r;
+    if (value == std::trunc(value) && value < 9007199254740992.0) return std::to_string(static_cast<long long>(value));
+    // The shortest decimal that reads back as the double, written as a floating literal.
+    const std::string shortest = nlohmann::json(value).dump();
+    if (shortest.find_first_of(".eE") != std::string::npos) return shortest;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%a", value);
     return buf;

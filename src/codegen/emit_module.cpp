@@ -143,7 +143,15 @@ const ASTNode* CEmitter::topLevelExportsAssign(const ASTNode& stmt) {
         return nullptr;
     const ASTNode& left = assign.children[0];
     if (isModuleExprProp(left, "module", "exports")) return &assign;
-    return isModuleExportsDotProp(left) && !jsonTrue(left, "computed") ? &assign : nullptr;
+    return isModuleExportsDotProp(left) && !exportKey(left).empty() ? &assign : nullptr;
+}
+
+// K of `module.exports.K` or `module.exports["K"]`; "" for a key computed at run time.
+std::string CEmitter::exportKey(const ASTNode& target) {
+    const ASTNode& key = target.children[1];
+    if (!jsonTrue(target, "computed")) return identName(key);
+    auto v = key.json.find("value");
+    return key.type == "Literal" && v != key.json.end() && v->is_string() ? v->get<std::string>() : std::string();
 }
 
 // A static bound to `module.exports.K` follows a compound assignment of the property (`+=`, `++`), so a
@@ -153,8 +161,8 @@ void CEmitter::resyncExportStatic(const Module& module, const ASTNode& stmt, std
     const ASTNode& x = stmt.children[0];
     if ((x.type != "AssignmentExpression" && x.type != "UpdateExpression") || x.children.empty()) return;
     const ASTNode& target = x.children[0];
-    if (!isModuleExportsDotProp(target) || jsonTrue(target, "computed")) return;
-    const std::string key = identName(target.children[1]);
+    const std::string key = isModuleExportsDotProp(target) ? exportKey(target) : std::string();
+    if (key.empty()) return;
     auto e = module.exports.find(key);
     if (e == module.exports.end() || module.nativeFunctions.count(e->second)) return;
     os << "    " << e->second << " = js_obj_get_q(" << module.id << "_exports, \"" << escapeString(key) << "\");\n";
@@ -174,7 +182,7 @@ void CEmitter::emitModuleExportsAssign(const Module& module, const ASTNode& assi
         os << ";\n";
         return;
     }
-    const std::string key = identName(left.children[1]);
+    const std::string key = exportKey(left);
     auto it = module.exports.find(key);
     if (it == module.exports.end()) {
         os << "    ";
@@ -183,7 +191,8 @@ void CEmitter::emitModuleExportsAssign(const Module& module, const ASTNode& assi
         return;
     }
     const std::string& symbol = it->second;
-    if (!module.nativeFunctions.count(symbol)) {
+    const bool sameName = right.type == "Identifier" && resolve(identName(right)) == symbol;
+    if (!module.nativeFunctions.count(symbol) && !sameName) {
         os << "    " << symbol << " = ";
         emitExpr(right, os);
         os << ";\n";

@@ -13,10 +13,18 @@ std::string CEmitter::currentModuleFile() const {
     return (ec ? std::filesystem::path(currentModulePath) : p.lexically_normal()).string();
 }
 
-// module.exports read as a value: the exports static of the module being emitted.
+bool CEmitter::mentionsModule(const ASTNode& node) {
+    if (node.type == "Identifier" && identName(node) == "module") return true;
+    for (const ASTNode& child : node.children)
+        if (mentionsModule(child)) return true;
+    return false;
+}
+
+// module.exports read as a value: the exports static of the module being emitted (the entry has one when its
+// code mentions `module`).
 void CEmitter::emitModuleExportsRead(std::ostringstream& os) const {
     const Module* m = findModule(currentModulePath);
-    if (m)
+    if (m && (m != &modules->back() || mentionsModule(m->ast)))
         os << m->id << "_exports";
     else
         os << "JS_UNDEFINED()";

@@ -16,10 +16,9 @@ void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& 
         os << "js_node_require(JS_STR(\"" << escapeString(builtin) << "\"))";
         return;
     }
-    if (diagSeen.insert("require:" + spec).second)
-        std::fprintf(stderr,
-                     "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
-                     "\xE2\x80\x94 it throws \"Cannot find module\" when it runs.\n",
-                     spec.c_str());
+    std::fprintf(stderr,
+                 "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
+                 "\xE2\x80\x94 it throws \"Cannot find module\" when it runs.\n",
+                 spec.c_str());
     os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
 }
