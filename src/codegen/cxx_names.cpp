@@ -1,5 +1,6 @@
 #include "codegen/cxx_names.h"
 
+#include <cctype>
 #include <set>
 #include <type_traits>
 
@@ -71,10 +72,11 @@ std::string stem(const std::string& name) {
 
 // The runtime's own identifiers share the generated file's global scope.
 bool runtimeSpelling(const std::string& base) {
-    static const char* const prefixes[] = {"js_", "jsc_", "jsrt_", "JS_", "Js", "__jsc", "__orvan"};
+    static const char* const prefixes[] = {"js_", "jsc_", "jsrt_", "JS_", "__jsc", "__orvan"};
     for (const char* prefix : prefixes)
         if (base.compare(0, std::char_traits<char>::length(prefix), prefix) == 0) return true;
-    return false;
+    // the runtime's types: JsValue, JsOwned, JsCell, ...
+    return base.size() > 2 && base.compare(0, 2, "Js") == 0 && std::isupper(static_cast<unsigned char>(base[2]));
 }
 
 bool mangled(const std::string& name) {

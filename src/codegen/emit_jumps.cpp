@@ -134,7 +134,14 @@ void CEmitter::emitLabeled(const ASTNode& stmt, std::ostringstream& out, int lev
     const ASTNode& body = stmt.children[0];
     pushJumpScope(JumpScope::Label, &body, label->value("name", std::string()), false);
     const size_t index = jumpScopes.size() - 1;
-    emitStmt(body, out, level);
+    if (body.type == "BlockStatement") {
+        // its own C++ block, so a goto to the label after it passes no declaration still in scope
+        out << indentOf(level) << "{\n";
+        emitStatementsScoped(bodyStatements(body), out, level + 1);
+        out << indentOf(level) << "}\n";
+    } else {
+        emitStmt(body, out, level);
+    }
     const JumpScope s = jumpScopes[index];
     jumpScopes.resize(index);
     if (s.breakUsed) out << indentOf(level) << "__jsc_brk" << s.id << ": ;\n";

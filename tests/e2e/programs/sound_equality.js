@@ -24,3 +24,6 @@ opts.timeout ??= 30;
 let unset;
 unset ??= "filled";
 console.log(opts.retries, opts.timeout, unset);
+const money = { valueOf: function () { return 42; } };
+const label = { toString: function () { return "L"; } };
+console.log(money == 42, money + 1, "" + label, label == "L", money === 42);

@@ -39,3 +39,9 @@ same: for (let i = 0; i < 3; i++) {
   if (i === 2) break same;
   console.log("same loop", i);
 }
+check: {
+  const first = n * 2;
+  if (first > 5) break check;
+  const second = first + 1;
+  console.log("unreached", second);
+}
