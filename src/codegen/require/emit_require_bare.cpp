@@ -1,11 +1,11 @@
 #include <cstdio>
 
 #include "codegen/cemitter.h"
-#include "frontend/module_resolver.h"
+#include "frontend/builtin_modules.h"
 
 std::string CEmitter::builtinModuleName(const std::string& spec) {
     const std::string bare = spec.compare(0, 5, "node:") == 0 ? spec.substr(5) : spec;
-    return ModuleResolver::isBuiltin(bare) ? bare : std::string();
+    return findBuiltinModule(bare) ? bare : std::string();
 }
 
 // A package that is neither a file of the program nor a built-in module cannot be loaded: its require
