@@ -137,6 +137,8 @@ inline JsValue JS_NULL() { return JsValue::make_null(); }
 inline JsValue JS_BOOL(int b) { return JsValue::make_bool(b != 0); }
 inline JsValue JS_NUM(double d) { return JsValue::make_num(d); }
 JsValue JS_STR(const char* s);
+// A string literal that holds NUL characters.
+JsValue js_str_len(const char* s, std::size_t len);
 inline JsValue js_undefined() { return JsValue(); }
 JsValue js_str(const char* s);
 inline JsValue js_clone_value(const JsValue& v) { return v; }
@@ -236,6 +238,9 @@ inline JsValue js_gt(const JsValue& a, const JsValue& b) {
 inline JsValue js_gte(const JsValue& a, const JsValue& b) {
     return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() >= b.num()) : js_gte_any(a, b);
 }
+// == and != (=== and !== are js_eq and js_neq).
+JsValue js_loose_eq(const JsValue& a, const JsValue& b);
+JsValue js_loose_neq(const JsValue& a, const JsValue& b);
 JsValue js_and(const JsValue& a, const JsValue& b);
 JsValue js_or(const JsValue& a, const JsValue& b);
 inline JsValue js_not(const JsValue& a) { return JsValue::make_bool(!js_truthy(a)); }
@@ -260,9 +265,15 @@ void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
 JsValue js_in(const JsValue& key, const JsValue& obj);
 JsValue js_instanceof(const JsValue& value, const JsValue& ctor);
 JsValue js_delete(const JsValue& obj, const JsValue& key);
+// `throw value`: a catch clause receives the value itself.
+[[noreturn]] void js_throw(const JsValue& value);
 // A name that nothing declares: throws ReferenceError "<name> is not defined".
 [[noreturn]] JsValue js_not_defined(const char* name);
 JsValue js_native_fn(JsValue (*fn)(int, JsValue*));
+// A function expression's native with the name the function carries.
+JsValue js_native_fn_named(JsValue (*fn)(int, JsValue*), const char* name);
+// The JavaScript name of a compiled function whose C++ name differs (module functions, renamed names).
+void js_name_compiled_fn(void (*fp)(), const char* name);
 
 // Array-taking entry points behind the variadic templates.
 JsValue js_call_argv(const JsValue& fn, int argc, const JsValue* argv);

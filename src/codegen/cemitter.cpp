@@ -21,6 +21,8 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     feUids.clear();
     pendingFe.clear();
     diagSeen.clear();
+    shadowedGlobals.clear();
+    jumpScopes.clear();
     feCount = 0;
     needQuickJs = needUv = needNodeIo = needWebview = false;
     hybrid = hybridBuild;
@@ -35,6 +37,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     emitFePrototypes(os);
     emitGlobalStatics(os);
     emitFunctionSlotTemplate(os);
+    for (size_t i = 0; i + 1 < list.size(); ++i) emitDepModuleDecls(list[i], os);
     for (size_t i = 0; i + 1 < list.size(); ++i) emitDepModule(list[i], os);
 
     const Module& entry = list.back();
@@ -116,6 +119,7 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
                 names.insert(identName(decl.children[0]));
         }
     }
+    for (const std::string& name : nestedModuleVars(entry.ast)) names.insert(name);
     // Names destructured from a bare require are file-scope too, so the entry's functions see them.
     for (const std::string& local : bareDestructuredLocals(entry.ast)) names.insert(local);
     for (const std::string& name : names) {
@@ -123,7 +127,9 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
         ownedLocals.insert(name);
         entryStatics.insert(name);
     }
-    if (!names.empty()) os << "\n";
+    // The entry's module.exports, where its code mentions `module`.
+    if (mentionsModule(entry.ast)) os << "static JsValue " << entry.id << "_exports;\n";
+    if (!names.empty() || mentionsModule(entry.ast)) os << "\n";
     return names;
 }
 
@@ -139,9 +145,11 @@ void CEmitter::emitEntryFunctions(const Module& entry, std::ostringstream& os) {
 void CEmitter::emitMain(const Module& entry, const std::set<std::string>& statics, std::ostringstream& os) {
     os << "int main(int argc, char** argv) {\n";
     os << "    js_process_init(argc, argv);\n";
+    emitCompiledFunctionNames(os);
     emitJscGlobalsBootstrap(os, 1);
     os << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
     if (hybrid) os << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
+    if (mentionsModule(entry.ast)) os << "    " << entry.id << "_exports = js_obj_new();\n";
     ownedLocals = statics;
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : entry.ast.children)

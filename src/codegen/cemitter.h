@@ -30,6 +30,34 @@ struct FeBinding {
     std::string modulePath;
 };
 
+// A statement that break, continue or return may leave while a function is written: a loop, a switch, a
+// labelled statement, or the try block of a try/finally.
+struct JumpRequest {
+    enum Kind { Return, Break, Continue };
+    Kind kind;
+    std::string label;
+    std::string value;  // a return's value (C++ text of a JsValue)
+};
+
+struct JumpScope {
+    enum Kind { Loop, Switch, Label, Finally };
+    Kind kind = Loop;
+    const void* owner = nullptr;  // the statement a label stands before, on the label's and the loop's scope
+    std::string label;
+    bool cxxSwitch = false;  // a switch written as a C++ switch (which a C++ break leaves)
+    int id = 0;
+    bool breakUsed = false;
+    bool continueUsed = false;
+    std::vector<JumpRequest> jumps;  // a finally block's pending jumps, numbered from 1
+};
+
+// The names a function's own parameters and locals hide, restored when the function is written.
+struct LocalShadow {
+    std::map<std::string, std::string> aliases;
+    std::set<std::string> destructured;
+    std::set<std::string> shadowed;
+};
+
 // Lowers the ordered module list into one C++ translation unit against the runtime library.
 // One object serves one compile; emitModules resets everything it uses.
 class CEmitter {
@@ -63,10 +91,25 @@ public:
     void emitJscGlobalsEpilogue(std::ostringstream& os, int level) const;
 
     // ---- modules and functions (emit_module.cpp, emit_function.cpp) ----
+    void emitDepModuleDecls(const Module& module, std::ostringstream& os);
     void emitDepModule(const Module& module, std::ostringstream& os);
     void emitFunction(const ASTNode& node, std::ostringstream& os, int level, const std::string& prefix);
     static void extractFunctionSignature(const ASTNode& fn, std::string* name, std::vector<std::string>* params,
                                          const ASTNode** body);
+
+    // ---- names a function's locals hide (local_shadowing.cpp) ----
+    std::set<std::string> shadowedGlobals;
+    LocalShadow enterFunctionLocals(const std::vector<std::string>& params, const ASTNode* body);
+    void leaveFunctionLocals(const LocalShadow& saved);
+    // True when `name` is the global `global` itself, not a local of that name.
+    bool isGlobalName(const std::string& name, const char* global) const;
+
+    // ---- names function values carry (function_names.cpp) ----
+    std::map<const ASTNode*, std::string> inferredFunctionNames;
+    std::map<std::string, std::string> compiledJsNames;  // C++ name of a compiled function -> JavaScript name
+    void nameFunctionExpressions(const ASTNode& node);
+    std::string functionExpressionValue(const ASTNode& node);
+    void emitCompiledFunctionNames(std::ostringstream& os) const;
 
     // ---- hybrid dispatcher (emit_dispatch.cpp) ----
     void emitHybridAotDispatch(const Module& entry, std::ostringstream& os);
@@ -108,6 +151,8 @@ public:
     // ---- require lowering (emit_require*.cpp) ----
     void resolveRequireDecl(const ASTNode& decl, const std::string& fromPath);
     void emitBareRequireExpr(const std::string& spec, std::ostringstream& os);
+    // The built-in module a bare specifier names ("node:fs" and "fs" give "fs"), or "".
+    static std::string builtinModuleName(const std::string& spec);
     const Module* findModule(const std::string& path) const;
     // The module a relative specifier written in the module being emitted names, or null.
     const Module* findRequiredModule(const std::string& spec) const;
@@ -116,8 +161,9 @@ public:
     static bool isRelativeRequire(const std::string& spec);
     static bool isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName);
     static bool isModuleExportsDotProp(const ASTNode& node);
-    // Last statements of `<id>_init()`: `<id>_exports` becomes what Node's module.exports would be.
-    void emitModuleExportsObject(const Module& module, std::ostringstream& os);
+    std::string exportedFunctionText(const Module& module, const std::string& symbol) const;
+    static const ASTNode* topLevelExportsAssign(const ASTNode& stmt);
+    static std::string exportKey(const ASTNode& target);
 
     // ---- calls (emit_call*.cpp) ----
     void emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult);
@@ -164,6 +210,7 @@ private:
     void emitDepModuleStatics(const Module& module, const std::vector<std::string>& cxxNames, std::ostringstream& os);
     void emitDepModuleInit(const Module& module, std::ostringstream& os);
     void emitModuleExportsAssign(const Module& module, const ASTNode& assign, std::ostringstream& os);
+    void resyncExportStatic(const Module& module, const ASTNode& stmt, std::ostringstream& os);
     void emitModuleDestructuredInit(const ASTNode& declarator, std::ostringstream& out);
 
     // function pieces
@@ -171,6 +218,9 @@ private:
     void collectPrototypes(const ASTNode& fn, const std::string& prefix, std::vector<std::string>& out) const;
     std::vector<std::string> cxxParamNames(const std::vector<std::string>& params, const std::string& fnName);
     void hoistBlockVars(const std::vector<const ASTNode*>& stmts, std::ostringstream& os, int level);
+    static std::vector<std::string> nestedModuleVars(const ASTNode& program);
+    bool atModuleTop = false;  // a dependency module's initialiser is being written, outside its functions
+    std::set<std::string> moduleBlockVars;  // the module's nestedModuleVars
 
     // statement rows
     void emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level);
@@ -185,6 +235,18 @@ private:
     void emitSwitchChain(const ASTNode& stmt, std::ostringstream& out, int level);
     void emitSwitchIndexed(const ASTNode& stmt, std::ostringstream& out, int level);
     void emitBreak(const ASTNode& stmt, std::ostringstream& out, int level);
+    // jumps (emit_jumps.cpp)
+    std::vector<JumpScope> jumpScopes;
+    int jumpCounter = 0;
+    int jumpTarget(bool isBreak, const std::string& label) const;
+    int finallyAbove(int floor) const;
+    void routeThroughFinally(int index, const JumpRequest& jump, std::ostringstream& out, int level);
+    void emitJump(const JumpRequest& jump, std::ostringstream& out, int level);
+    void pushJumpScope(JumpScope::Kind kind, const void* owner, const std::string& label, bool cxxSwitch);
+    void emitLabeled(const ASTNode& stmt, std::ostringstream& out, int level);
+    void emitLoopBody(const ASTNode& loop, const ASTNode& body, std::ostringstream& out, int level);
+    void emitTryFinally(const ASTNode& block, const ASTNode* handler, const ASTNode& finalizer,
+                        std::ostringstream& out, int level);
     void emitContinue(const ASTNode& stmt, std::ostringstream& out, int level);
     void emitNestedFunctionDecl(std::ostringstream& out, int level);
     void emitUnsupportedStmt(const ASTNode& stmt, std::ostringstream& out, int level);
@@ -219,6 +281,12 @@ private:
     void emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                            std::ostringstream& os);
     void emitModuleExportsRead(std::ostringstream& os) const;
+    // module meta (emit_module_meta.cpp)
+    std::string currentModuleFile() const;
+    static bool mentionsModule(const ASTNode& node);
+    void emitModuleProperty(const std::string& prop, std::ostringstream& os);
+    std::string moduleLocationText(const std::string& name) const;
+    bool emitMainModuleTest(const ASTNode& node, std::ostringstream& os);
     bool isOwnedName(const std::string& name) const;
     bool yieldsOwnedVariable(const ASTNode& node) const;
     std::string valueText(const ASTNode& node);

@@ -1,5 +1,6 @@
 #include "codegen/cxx_names.h"
 
+#include <cctype>
 #include <set>
 #include <type_traits>
 
@@ -19,8 +20,9 @@ const std::set<std::string>& reservedNames() {
         "static", "static_assert", "static_cast", "struct", "switch", "template", "this", "thread_local",
         "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using", "virtual",
         "void", "volatile", "wchar_t", "while", "xor", "xor_eq",
-        // Names of the generated program itself.
-        "main", "argc", "argv", "std",
+        // Names of the generated program itself: main's parameters, the hybrid dispatcher's, and the
+        // initialiser and exports object every dependency module gets (`<id>_init`, `<id>_exports`).
+        "main", "argc", "argv", "std", "name", "json", "init", "exports",
         // Macros of the C library headers.
         "NULL", "EOF", "errno", "stdin", "stdout", "stderr", "assert", "offsetof", "EXIT_SUCCESS",
         "EXIT_FAILURE", "RAND_MAX", "MB_CUR_MAX", "BUFSIZ", "FILENAME_MAX", "SEEK_SET", "SEEK_CUR", "SEEK_END",
@@ -68,9 +70,18 @@ std::string stem(const std::string& name) {
     return name.substr(0, end);
 }
 
+// The runtime's own identifiers share the generated file's global scope.
+bool runtimeSpelling(const std::string& base) {
+    static const char* const prefixes[] = {"js_", "jsc_", "jsrt_", "JS_", "__jsc", "__orvan"};
+    for (const char* prefix : prefixes)
+        if (base.compare(0, std::char_traits<char>::length(prefix), prefix) == 0) return true;
+    // the runtime's types: JsValue, JsOwned, JsCell, ...
+    return base.size() > 2 && base.compare(0, 2, "Js") == 0 && std::isupper(static_cast<unsigned char>(base[2]));
+}
+
 bool mangled(const std::string& name) {
     const std::string base = stem(name);
-    return !base.empty() && reservedNames().count(base) > 0;
+    return !base.empty() && (reservedNames().count(base) > 0 || runtimeSpelling(base));
 }
 
 // Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods

@@ -28,7 +28,7 @@ std::string int32Operator(const std::string& op) { return op.substr(0, op.size()
 std::string keepCurrentTest(const std::string& op, const std::string& current) {
     if (op == "||=") return "js_truthy(" + current + ")";
     if (op == "&&=") return "!js_truthy(" + current + ")";
-    return "!js_truthy(js_eq(" + current + ", JS_NULL()))";
+    return "!js_truthy(js_loose_eq(" + current + ", JS_NULL()))";
 }
 
 }  // namespace
@@ -42,13 +42,23 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         emitLogicalAssign(target, op, value, os);
         return;
     }
+    if (op == "=" && isModuleExprProp(target, "module", "exports") && !isBoundName("module")) {
+        os << "(";
+        emitModuleExportsRead(os);
+        os << " = ";
+        emitOwned(value, os);
+        os << ")";
+        return;
+    }
     if (target.type == "MemberExpression" && target.children.size() >= 2) {
         if (op == "=" && !jsonTrue(target, "computed")) {
+            // The assignment yields the value stored (`o.a = o.b = 0`, `while ((o.x = next()))`).
             os << "([&](){ JsValue __o = ";
             emitValue(target.children[0], os);
-            os << "; js_obj_set(&__o, \"" << escapeString(identName(target.children[1])) << "\", ";
+            os << "; JsValue __v = ";
             emitOwned(value, os);
-            os << "); return js_clone_value(__o); })()";
+            os << "; js_obj_set(&__o, \"" << escapeString(identName(target.children[1]))
+               << "\", js_clone_value(__v)); return __v; })()";
         } else {
             emitMemberAssign(target, op, value, os);
         }

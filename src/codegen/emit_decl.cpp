@@ -37,6 +37,16 @@ void CEmitter::emitVarDecl(const ASTNode& declarator, std::ostringstream& out, i
     const std::string head = ind + (declare && !ownedLocals.count(name) ? "JsOwned " : "");
     // Declaring again without a value keeps the variable's value, as `var x;` does.
     if (!init && ownedLocals.count(name)) return;
+    // A var in a block of a dependency module's top level is the module's static.
+    auto moduleStatic = scope.find(name);
+    if (atModuleTop && moduleBlockVars.count(name) && !ownedLocals.count(name) && moduleStatic != scope.end() &&
+        (!init || !isRequireCall(*init))) {
+        if (!init) return;
+        out << ind << moduleStatic->second << " = ";
+        emitOwned(*init, out);
+        out << T;
+        return;
+    }
     if (!init || !isRequireCall(*init)) {
         out << head << name << " = ";
         if (init)

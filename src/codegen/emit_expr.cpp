@@ -1,4 +1,7 @@
 #include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
@@ -36,17 +39,61 @@ bool isPlainDecimal(const std::string& s) {
     return true;
 }
 
-// The C++ spelling of a numeric literal: the source spelling when C++ reads it alike, else the value.
-std::string numberText(const ASTNode& node) {
-    const nlohmann::json& value = node.json["value"];
-    auto raw = node.json.find("raw");
-    if (raw != node.json.end() && raw->is_string()) {
-        const std::string r = raw->get<std::string>();
-        bool hex = r.size() > 2 && r[0] == '0' && (r[1] == 'x' || r[1] == 'X') &&
-                   allOf(r, 2, [](int c) { return std::isxdigit(c); });
-        if (hex || isPlainDecimal(r)) return r;
+// The double a JavaScript numeric literal denotes, from its source spelling (the parser's JSON value has no
+// Infinity). Gives false for a spelling that is no number.
+bool literalValue(const std::string& raw, double* out) {
+    std::string r;
+    for (char c : raw)
+        if (c != '_') r += c;  // numeric separators
+    if (r.empty()) return false;
+    int base = 0;
+    size_t from = 0;
+    if (r.size() > 2 && r[0] == '0') {
+        const char p = static_cast<char>(std::tolower(static_cast<unsigned char>(r[1])));
+        base = p == 'x' ? 16 : p == 'o' ? 8 : p == 'b' ? 2 : 0;
+        from = base ? 2 : 0;
     }
-    return value.dump();
+    if (!base && r.size() > 1 && r[0] == '0' && allOf(r, 1, isOctalDigit)) base = 8, from = 1;
+    if (base) {
+        double v = 0;
+        for (size_t i = from; i < r.size(); ++i) {
+            const int c = std::tolower(static_cast<unsigned char>(r[i]));
+            const int d = std::isdigit(c) ? c - '0' : c - 'a' + 10;
+            if (d < 0 || d >= base) return false;
+            v = v * base + d;
+        }
+        *out = v;
+        return true;
+    }
+    char* end = nullptr;
+    *out = std::strtod(r.c_str(), &end);
+    return end && *end == '\0';
+}
+
+// The C++ spelling of a numeric literal: the source spelling when C++ reads the same double from it, else
+// the exact value in hexadecimal floating form (or the infinity an overflowing literal is).
+std::string numberText(const ASTNode& node) {
+    auto raw = node.json.find("raw");
+    double value = 0;
+    if (raw == node.json.end() || !raw->is_string() || !literalValue(raw->get<std::string>(), &value))
+        return node.json["value"].dump();
+    const std::string r = raw->get<std::string>();
+    if (std::isinf(value)) return "__builtin_inf()";
+    const bool hex = r.size() > 2 && r[0] == '0' && (r[1] == 'x' || r[1] == 'X') &&
+                     allOf(r, 2, [](int c) { return std::isxdigit(c); });
+    // Integer spellings become C++ integer literals: only those below 2^53 keep their spelling.
+    const bool integer = r.find_first_of(".eE") == std::string::npos || hex;
+    // C++ rounds a spelling below the smallest double to zero with a warning; JavaScript does so silently.
+    const bool lost = std::fpclassify(value) == FP_SUBNORMAL ||
+                      (value == 0 && r.substr(0, r.find_first_of("eE")).find_first_of("123456789") != std::string::npos);
+    if ((hex || isPlainDecimal(r)) && (!integer || value < 9007199254740992.0) && !lost) return r;
+    if (value == std::trunc(value) && value < 9007199254740992.0) return std::to_string(static_cast<long long>(value));
+    // The shortest decimal that reads back as the double, written as a floating literal.
+    const std::string shortest = nlohmann::json(value).dump();
+    if (shortest.find_first_of(".eE") != std::string::npos) return shortest;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%a", value);
+    return buf;
 }
 
 }  // namespace
@@ -64,7 +111,7 @@ void CEmitter::emitExpr(const ASTNode& node, std::ostringstream& os) {
     else if (t == "NewExpression") emitNew(node, os);
     else if (t == "MemberExpression") emitMemberExpr(node, os);
     else if (t == "ObjectExpression") emitObjectExpr(node, os);
-    else if (t == "FunctionExpression") os << "js_native_fn(" << queueFeNative(node) << ")";
+    else if (t == "FunctionExpression") os << functionExpressionValue(node);
     else if (t == "ConditionalExpression") emitConditional(node, os);
     else if (t == "SequenceExpression") emitSequence(node, os);
     else if (t == "ThisExpression") emitThis(os);
@@ -72,6 +119,11 @@ void CEmitter::emitExpr(const ASTNode& node, std::ostringstream& os) {
 }
 
 void CEmitter::emitLiteral(const ASTNode& node, std::ostringstream& os) {
+    if (jsonHas(node, "regex")) {
+        diagUnsupported("regular expression literal", "Expression lowers to JS_UNDEFINED() stub.");
+        os << "JS_UNDEFINED() /* unsupported: regular expression literal */";
+        return;
+    }
     if (jsonHas(node, "bigint")) {
         diagUnsupported("BigInt literal", "Expression lowers to JS_UNDEFINED() stub.");
         os << "JS_UNDEFINED() /* unsupported: BigInt literal */";
@@ -83,9 +135,14 @@ void CEmitter::emitLiteral(const ASTNode& node, std::ostringstream& os) {
         return;
     }
     const nlohmann::json& v = *it;
-    if (v.is_null()) os << "JS_NULL()";
+    // A literal too large for a double reaches here as null (its JSON has no Infinity).
+    const bool overflowed = v.is_null() && jsonString(node, "raw") != "null" && !jsonString(node, "raw").empty();
+    if (v.is_number() || overflowed) os << "JS_NUM(" << numberText(node) << ")";
+    else if (v.is_null()) os << "JS_NULL()";
     else if (v.is_boolean()) os << (v.get<bool>() ? "JS_BOOL(1)" : "JS_BOOL(0)");
-    else if (v.is_number()) os << "JS_NUM(" << numberText(node) << ")";
+    else if (v.is_string() && v.get_ref<const std::string&>().find('\0') != std::string::npos)
+        os << "js_str_len(\"" << escapeString(v.get<std::string>()) << "\", " << v.get_ref<const std::string&>().size()
+           << ")";
     else if (v.is_string()) os << "JS_STR(\"" << escapeString(v.get<std::string>()) << "\")";
     else os << "JS_UNDEFINED()";
 }

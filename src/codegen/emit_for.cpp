@@ -49,7 +49,7 @@ void CEmitter::emitFor(const ASTNode& forStmt, std::ostringstream& out, int leve
     if (parts.update) emitExpr(*parts.update, out);
     out << ") ";
     if (parts.body)
-        emitBlock(*parts.body, out, forLevel);
+        emitLoopBody(forStmt, *parts.body, out, forLevel);
     else
         out << "{}\n";
     if (declBlock) out << indentOf(level) << "}\n";

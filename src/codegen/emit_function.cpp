@@ -90,6 +90,9 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     const std::string inner = indentOf(level + 1);
     for (const std::string& p : params) os << inner << "(void)" << p << ";\n";
     const std::set<std::string> savedOwned = ownedLocals;
+    const std::vector<JumpScope> savedJumps = std::move(jumpScopes);
+    jumpScopes.clear();
+    const LocalShadow shadow = enterFunctionLocals(params, body);
     ownedLocals = std::set<std::string>(params.begin(), params.end());
     if (body) hoistBlockVars(bodyStatements(*body), os, level + 1);
     if (body) {
@@ -99,6 +102,8 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
         os << inner << "return JsOwned();\n";
     ownedLocals = savedOwned;
+    jumpScopes = savedJumps;
+    leaveFunctionLocals(shadow);
     os << "}\n";
     for (auto it = saves.rbegin(); it != saves.rend(); ++it) {
         if (it->hadPrevious)

@@ -31,14 +31,14 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
     if (object.type == "MemberExpression" && object.children.size() >= 2 && propName != "<anon>" &&
         !propName.empty() && identName(object.children[1]) == "env") {
         const std::string inner = identName(object.children[0]);
-        if (inner == "process" || aliasOf(inner) == "process") {
+        if (isGlobalName(inner, "process") || aliasOf(inner) == "process") {
             os << "js_process_env_get(JS_STR(\"" << escapeString(propName) << "\"))";
             return;
         }
     }
     const std::string objName = identName(object);
     std::string module = aliasOf(objName);
-    if (module.empty() && objName == "process") module = "process";
+    if (module.empty() && isGlobalName(objName, "process")) module = "process";
     if (module == "process" && propName == "argv") {
         os << "js_process_get_argv()";
         return;
@@ -47,11 +47,8 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
         os << "js_process_cwd()";
         return;
     }
-    if (module.empty() && object.type == "Identifier" && objName == "module") {
-        if (propName == "exports")
-            emitModuleExportsRead(os);
-        else
-            os << "JS_UNDEFINED()";
+    if (module.empty() && object.type == "Identifier" && objName == "module" && !isBoundName("module")) {
+        emitModuleProperty(propName, os);
         return;
     }
     os << "js_obj_get_q(";
@@ -59,14 +56,6 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
     os << ", \"" << escapeString(propName) << "\")";
 }
 
-// module.exports read as a value: the exports static of the dependency module being emitted.
-void CEmitter::emitModuleExportsRead(std::ostringstream& os) const {
-    const Module* m = findModule(currentModulePath);
-    if (m && modules && m != &modules->back())
-        os << m->id << "_exports";
-    else
-        os << "JS_UNDEFINED()";
-}
 
 // Opens the lambda that reads, updates or stores one property: the object in __o, the key in __k.
 void CEmitter::emitMemberSlotOpen(const ASTNode& member, std::ostringstream& os) {

@@ -17,12 +17,21 @@ std::vector<const ASTNode*> qualifyingDeclarators(const ASTNode& program) {
 
 }  // namespace
 
-void CEmitter::emitDepModule(const Module& module, std::ostringstream& os) {
+// Every module's statics and prototypes come before any code, so modules that require each other (a
+// cycle, or a require inside a function of a module written earlier) name only declared things.
+void CEmitter::emitDepModuleDecls(const Module& module, std::ostringstream& os) {
     os << "/* === module: " << module.path << " === */\n\n";
+    os << "static JsValue " << module.id << "_exports;\n";
+    os << "static void " << module.id << "_init(void);\n";
     const std::vector<std::string> varNames = bindDepModuleNames(module);
     emitDepModuleStatics(module, varNames, os);
     os << "\n";
     emitFunctionPrototypes(module.ast, module.id, os);
+}
+
+void CEmitter::emitDepModule(const Module& module, std::ostringstream& os) {
+    os << "/* === module: " << module.path << " (code) === */\n\n";
+    bindDepModuleNames(module);
     for (const ASTNode& stmt : module.ast.children) {
         if (stmt.type != "FunctionDeclaration") continue;
         emitFunction(stmt, os, 0, module.id);
@@ -45,6 +54,13 @@ std::vector<std::string> CEmitter::bindDepModuleNames(const Module& module) {
     std::vector<std::string> names;
     for (const ASTNode* decl : qualifyingDeclarators(module.ast)) {
         const std::string name = identName(decl->children[0]);
+        scope[name] = module.id + "_" + name;
+        names.push_back(name);
+    }
+    moduleBlockVars.clear();
+    for (const std::string& name : nestedModuleVars(module.ast)) {
+        moduleBlockVars.insert(name);
+        if (scope.count(name)) continue;
         scope[name] = module.id + "_" + name;
         names.push_back(name);
     }
@@ -81,7 +97,6 @@ std::vector<std::string> CEmitter::bareDestructuredLocals(const ASTNode& program
 
 void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std::string>& varNames,
                                     std::ostringstream& os) {
-    os << "static JsValue " << module.id << "_exports;\n";
     std::set<std::string> declared;
     for (const std::string& name : varNames) {
         const std::string c = resolve(name);
@@ -100,46 +115,88 @@ void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std:
 void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
     os << "static void " << module.id << "_init(void) {\n";
     os << "    static int _done = 0; if (_done) return; _done = 1;\n";
+    // module.exports is one object from the start, so the module's own code (and a module that requires
+    // this one back in a cycle) reads and writes what Node's would hold at that point.
+    os << "    " << module.id << "_exports = js_obj_new();\n";
+    atModuleTop = true;
     for (const ASTNode& stmt : module.ast.children) {
         if (stmt.type == "FunctionDeclaration") continue;
         if (stmt.type == "VariableDeclaration") {
             for (const ASTNode& decl : stmt.children) emitModuleVarInit(decl, os);
-        } else if (stmt.type == "ExpressionStatement" && !stmt.children.empty() &&
-                   stmt.children[0].type == "AssignmentExpression" && stmt.children[0].children.size() >= 2 &&
-                   (isModuleExprProp(stmt.children[0].children[0], "module", "exports") ||
-                    isModuleExportsDotProp(stmt.children[0].children[0]))) {
-            emitModuleExportsAssign(module, stmt.children[0], os);
+        } else if (const ASTNode* assign = topLevelExportsAssign(stmt)) {
+            emitModuleExportsAssign(module, *assign, os);
         } else {
             emitStmt(stmt, os, 1);
+            resyncExportStatic(module, stmt, os);
         }
     }
-    emitModuleExportsObject(module, os);
+    atModuleTop = false;
     os << "}\n\n";
+}
+
+// `module.exports = v` and `module.exports.K = v` written as a statement of the module's top level.
+const ASTNode* CEmitter::topLevelExportsAssign(const ASTNode& stmt) {
+    if (stmt.type != "ExpressionStatement" || stmt.children.empty()) return nullptr;
+    const ASTNode& assign = stmt.children[0];
+    if (assign.type != "AssignmentExpression" || assign.children.size() < 2 ||
+        jsonStringOr(assign, "operator", "=") != "=")
+        return nullptr;
+    const ASTNode& left = assign.children[0];
+    if (isModuleExprProp(left, "module", "exports")) return &assign;
+    return isModuleExportsDotProp(left) && !exportKey(left).empty() ? &assign : nullptr;
+}
+
+// K of `module.exports.K` or `module.exports["K"]`; "" for a key computed at run time.
+std::string CEmitter::exportKey(const ASTNode& target) {
+    const ASTNode& key = target.children[1];
+    if (!jsonTrue(target, "computed")) return identName(key);
+    auto v = key.json.find("value");
+    return key.type == "Literal" && v != key.json.end() && v->is_string() ? v->get<std::string>() : std::string();
+}
+
+// A static bound to `module.exports.K` follows a compound assignment of the property (`+=`, `++`), so a
+// module that destructures K reads the property's value.
+void CEmitter::resyncExportStatic(const Module& module, const ASTNode& stmt, std::ostringstream& os) {
+    if (stmt.type != "ExpressionStatement" || stmt.children.empty()) return;
+    const ASTNode& x = stmt.children[0];
+    if ((x.type != "AssignmentExpression" && x.type != "UpdateExpression") || x.children.empty()) return;
+    const ASTNode& target = x.children[0];
+    const std::string key = isModuleExportsDotProp(target) ? exportKey(target) : std::string();
+    if (key.empty()) return;
+    auto e = module.exports.find(key);
+    if (e == module.exports.end() || module.nativeFunctions.count(e->second)) return;
+    os << "    " << e->second << " = js_obj_get_q(" << module.id << "_exports, \"" << escapeString(key) << "\");\n";
 }
 
 void CEmitter::emitModuleExportsAssign(const Module& module, const ASTNode& assign, std::ostringstream& os) {
     const ASTNode& left = assign.children[0];
     const ASTNode& right = assign.children[1];
+    const std::string exportsVar = module.id + "_exports";
     if (isModuleExprProp(left, "module", "exports")) {
-        if (right.type == "Identifier" && module.nativeFunctions.count(module.id + "_" + jsonString(right, "name")))
-            return;
-        os << "    " << module.id << "_exports = ";
-        emitExpr(right, os);
+        const std::string fn = module.id + "_" + jsonString(right, "name");
+        os << "    " << exportsVar << " = ";
+        if (right.type == "Identifier" && module.nativeFunctions.count(fn))
+            os << "js_clone_value(" << exportedFunctionText(module, fn) << ")";
+        else
+            emitExpr(right, os);
         os << ";\n";
         return;
     }
-    std::string key;
-    if (left.children.size() >= 2) {
-        const ASTNode& prop = left.children[1];
-        auto v = prop.json.find("value");
-        if (prop.type == "Identifier")
-            key = jsonString(prop, "name");
-        else if (prop.type == "Literal" && v != prop.json.end() && v->is_string())
-            key = v->get<std::string>();
-    }
+    const std::string key = exportKey(left);
     auto it = module.exports.find(key);
-    if (it == module.exports.end() || module.nativeFunctions.count(it->second)) return;
-    os << "    " << it->second << " = ";
-    emitExpr(right, os);
-    os << ";\n";
+    if (it == module.exports.end()) {
+        os << "    ";
+        emitExpr(assign, os);
+        os << ";\n";
+        return;
+    }
+    const std::string& symbol = it->second;
+    const bool sameName = right.type == "Identifier" && resolve(identName(right)) == symbol;
+    if (!module.nativeFunctions.count(symbol) && !sameName) {
+        os << "    " << symbol << " = ";
+        emitExpr(right, os);
+        os << ";\n";
+    }
+    os << "    js_obj_set(&" << exportsVar << ", \"" << escapeString(key) << "\", js_clone_value("
+       << exportedFunctionText(module, symbol) << "));\n";
 }

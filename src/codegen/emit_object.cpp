@@ -6,6 +6,11 @@ void CEmitter::emitObjectExpr(const ASTNode& node, std::ostringstream& os) {
     for (const ASTNode& prop : node.children) {
         if (prop.type != "Property" || prop.children.size() < 2) continue;
         const ASTNode& key = prop.children[0];
+        const std::string kind = jsonString(prop, "kind");
+        if (kind == "get" || kind == "set")
+            diagUnsupported("getter or setter in an object literal",
+                            "The accessor is stored as a plain function value under its key; reading the "
+                            "property gives the function, not what it computes.");
         if (jsonTrue(prop, "computed") && orderObservable(key, prop.children[1])) {
             // The key is taken before the value, as JavaScript does.
             os << "{ JsValue __k = ";

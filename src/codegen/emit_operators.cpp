@@ -10,7 +10,7 @@ struct OpRow {
 
 const OpRow opmap[] = {
     {"+", "js_add"}, {"-", "js_sub"}, {"*", "js_mul"}, {"/", "js_div"},  {"%", "js_mod"},
-    {"**", "js_pow"}, {"==", "js_eq"}, {"!=", "js_neq"}, {"===", "js_eq"}, {"!==", "js_neq"},
+    {"**", "js_pow"}, {"==", "js_loose_eq"}, {"!=", "js_loose_neq"}, {"===", "js_eq"}, {"!==", "js_neq"},
     {"<", "js_lt"},  {"<=", "js_lte"}, {">", "js_gt"},  {">=", "js_gte"}, {"", ""},
 };
 
@@ -27,6 +27,7 @@ void CEmitter::emitBinary(const ASTNode& node, std::ostringstream& os) {
         os << "JS_UNDEFINED()";
         return;
     }
+    if (emitMainModuleTest(node, os)) return;
     const std::string op = jsonStringOr(node, "operator", "+");
     const char* fn = lookupOp(op);
     if (!fn && op == "in") fn = "js_in";
@@ -91,7 +92,7 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
     // Babel's helpers probe globals such as Symbol this way.
     if (op == "typeof" && arg.type == "Identifier") {
         const std::string name = identName(arg);
-        if (!isBoundName(name) && !closureCaptured.count(name)) {
+        if (!isBoundName(name) && !closureCaptured.count(name) && moduleLocationText(name).empty()) {
             os << "JS_STR(\"undefined\")";
             return;
         }

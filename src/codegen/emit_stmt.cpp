@@ -3,12 +3,7 @@
 
 void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
     const std::string& t = stmt.type;
-    if (t == "ExpressionStatement" && !stmt.children.empty() &&
-        stmt.children[0].type == "AssignmentExpression" && !stmt.children[0].children.empty() &&
-        (isModuleExprProp(stmt.children[0].children[0], "module", "exports") ||
-         isModuleExportsDotProp(stmt.children[0].children[0]))) {
-        out << indentOf(level) << "/* module.exports \xE2\x80\x94 handled by compiler */\n";
-    } else if (t == "VariableDeclaration") {
+    if (t == "VariableDeclaration") {
         for (const ASTNode& decl : stmt.children) emitVarDecl(decl, out, level, true, true);
     } else if (t == "ExpressionStatement") {
         emitExpressionStmt(stmt, out, level);
@@ -36,6 +31,8 @@ void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level)
         return;
     } else if (t == "FunctionDeclaration") {
         emitNestedFunctionDecl(out, level);
+    } else if (t == "LabeledStatement") {
+        emitLabeled(stmt, out, level);
     } else if (t == "BlockStatement") {
         for (const ASTNode& child : stmt.children) emitStmt(child, out, level);
     } else {
@@ -74,19 +71,26 @@ void CEmitter::emitWhile(const ASTNode& stmt, std::ostringstream& out, int level
     out << indentOf(level) << "while (js_truthy(";
     emitValue(stmt.children[0], out);
     out << ")) ";
-    emitBlock(stmt.children[1], out, level);
+    emitLoopBody(stmt, stmt.children[1], out, level);
 }
 
 void CEmitter::emitDoWhile(const ASTNode& stmt, std::ostringstream& out, int level) {
     if (stmt.children.size() < 2) return;
     out << indentOf(level) << "do ";
-    emitBlock(stmt.children[0], out, level);
+    emitLoopBody(stmt, stmt.children[0], out, level);
     out << indentOf(level) << "while (js_truthy(";
     emitValue(stmt.children[1], out);
     out << "));\n";
 }
 
 void CEmitter::emitReturn(const ASTNode& stmt, std::ostringstream& out, int level) {
+    if (finallyAbove(-1) >= 0) {
+        // the finally blocks run first; the value is taken before they do
+        emitJump(JumpRequest{JumpRequest::Return, "",
+                             stmt.children.empty() ? std::string("JS_UNDEFINED()") : valueText(stmt.children[0])},
+                 out, level);
+        return;
+    }
     out << indentOf(level) << "return";
     if (inFeNative) {
         out << " js_clone_value(";
@@ -114,25 +118,14 @@ void CEmitter::emitReturn(const ASTNode& stmt, std::ostringstream& out, int leve
     out << ";\n";
 }
 
+// The thrown value itself travels to the catch clause, whatever its type (`throw 42` is caught as 42).
 void CEmitter::emitThrow(const ASTNode& stmt, std::ostringstream& out, int level) {
-    out << indentOf(level) << "{ char* __jt = js_to_cstr(";
+    out << indentOf(level) << "js_throw(";
     if (stmt.children.empty())
         out << "JS_UNDEFINED()";
     else
         emitValue(stmt.children[0], out);
-    out << "); std::runtime_error __jr(__jt ? __jt : \"\"); if (__jt) free(__jt); throw __jr; }\n";
-}
-
-void CEmitter::emitBreak(const ASTNode& stmt, std::ostringstream& out, int level) {
-    if (!stmt.children.empty())
-        diagUnsupported("labeled break", "Labeled break is not supported in generated C++.");
-    out << indentOf(level) << "break;\n";
-}
-
-void CEmitter::emitContinue(const ASTNode& stmt, std::ostringstream& out, int level) {
-    if (!stmt.children.empty())
-        diagUnsupported("labeled continue", "Labeled continue is not supported in generated C++.");
-    out << indentOf(level) << "continue;\n";
+    out << ");\n";
 }
 
 void CEmitter::emitNestedFunctionDecl(std::ostringstream& out, int level) {

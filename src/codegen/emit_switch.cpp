@@ -72,10 +72,16 @@ void CEmitter::emitSwitch(const ASTNode& stmt, std::ostringstream& out, int leve
     out << ind << "    JsOwned __sw = JsOwned::from_value(js_clone_value(";
     emitValue(stmt.children[0], out);
     out << "));\n";
-    if (chainServes(stmt))
+    const bool chain = chainServes(stmt);
+    const bool labelled = !jumpScopes.empty() && jumpScopes.back().kind == JumpScope::Label &&
+                          jumpScopes.back().owner == &stmt;
+    pushJumpScope(JumpScope::Switch, labelled ? &stmt : nullptr, "", !chain);
+    const size_t index = jumpScopes.size() - 1;
+    if (chain)
         emitSwitchChain(stmt, out, level);
     else
         emitSwitchIndexed(stmt, out, level);
+    jumpScopes.resize(index);
     out << ind << "}\n";
 }
 

@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -9,27 +7,62 @@ void CEmitter::emitTry(const ASTNode& stmt, std::ostringstream& out, int level) 
         out << ind << "/* malformed TryStatement */\n";
         return;
     }
+    const ASTNode* handler =
+        stmt.children.size() >= 2 && stmt.children[1].type == "CatchClause" ? &stmt.children[1] : nullptr;
+    const size_t finalizerIndex = handler ? 2 : 1;
+    if (stmt.children.size() > finalizerIndex) {
+        emitTryFinally(stmt.children[0], handler, stmt.children[finalizerIndex], out, level);
+        return;
+    }
     out << ind << "try {\n";
     emitStatementsScoped(bodyStatements(stmt.children[0]), out, level + 1);
     out << ind << "}\n";
-    if (stmt.children.size() < 2) return;
-    size_t next = 2;
-    const ASTNode& second = stmt.children[1];
-    if (second.type == "CatchClause") {
-        emitCatch(second, out, level);
-    } else if (second.type == "BlockStatement") {
-        std::fputs("orvan: warning: try/finally without catch is not lowered in this emitter.\n", stderr);
-        // Without a handler the protected block still needs one: rethrow, as the missing finalizer would.
-        out << ind << "catch (...) { throw; }\n";
-        out << ind << "/* skipped: try/finally (no catch) */\n";
+    if (handler) emitCatch(*handler, out, level);
+}
+
+// try { ... } [catch { ... }] finally { ... }: the finally block runs on every way out of the protected part.
+// An exception is held while it runs and thrown again after; a return, break or continue that leaves the
+// protected part jumps to the block with its number in `_k` (and a return's value in `_rv`) and is taken
+// on once the block has run. A jump or throw inside the finally block itself overrides the held one.
+void CEmitter::emitTryFinally(const ASTNode& block, const ASTNode* handler, const ASTNode& finalizer,
+                              std::ostringstream& out, int level) {
+    const std::string ind = indentOf(level);
+    const std::string in1 = indentOf(level + 1);
+    const std::string in2 = indentOf(level + 2);
+    pushJumpScope(JumpScope::Finally, nullptr, "", false);
+    const size_t index = jumpScopes.size() - 1;
+    const std::string f = "__jsc_fin" + std::to_string(jumpScopes[index].id);
+    out << ind << "{\n";
+    out << in1 << "int " << f << "_k = 0;\n";
+    out << in1 << "JsValue " << f << "_rv;\n";
+    out << in1 << "std::exception_ptr " << f << "_ex;\n";
+    out << in1 << "try {\n";
+    if (handler) {
+        out << in2 << "try {\n";
+        emitStatementsScoped(bodyStatements(block), out, level + 3);
+        out << in2 << "}\n";
+        emitCatch(*handler, out, level + 2);
     } else {
-        next = 1;
+        emitStatementsScoped(bodyStatements(block), out, level + 2);
     }
-    if (stmt.children.size() > next) {
-        std::fputs("orvan: warning: try/finally finalizer is not lowered in this emitter (catch-only try supported).\n",
-                   stderr);
-        out << ind << "/* skipped: try finalizer */\n";
+    out << in1 << "} catch (...) {\n";
+    out << in2 << f << "_ex = std::current_exception();\n";
+    out << in2 << f << "_k = -1;\n";
+    out << in1 << "}\n";
+    const std::vector<JumpRequest> jumps = jumpScopes[index].jumps;
+    jumpScopes.resize(index);
+    if (!jumps.empty()) out << in1 << f << ": ;\n";
+    emitStatementsScoped(bodyStatements(finalizer), out, level + 1);
+    for (size_t i = 0; i < jumps.size(); ++i) {
+        out << in1 << "if (" << f << "_k == " << i + 1 << ") {\n";
+        JumpRequest again = jumps[i];
+        if (again.kind == JumpRequest::Return) again.value = f + "_rv";
+        emitJump(again, out, level + 2);
+        out << in1 << "}\n";
     }
+    out << in1 << "if (" << f << "_k == -1) std::rethrow_exception(" << f << "_ex);\n";
+    out << in1 << "(void)" << f << "_rv;\n";
+    out << ind << "}\n";
 }
 
 void CEmitter::emitCatch(const ASTNode& clause, std::ostringstream& out, int level) {

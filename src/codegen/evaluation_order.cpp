@@ -22,6 +22,7 @@ bool CEmitter::actsOnState(const ASTNode& node) {
     if (node.type == "CallExpression" || node.type == "NewExpression" || node.type == "AssignmentExpression" ||
         node.type == "UpdateExpression")
         return true;
+    if (node.type == "UnaryExpression" && node.json.value("operator", std::string()) == "delete") return true;
     for (const ASTNode& child : node.children)
         if (actsOnState(child)) return true;
     return false;

@@ -6,6 +6,8 @@ std::string CEmitter::resolve(const std::string& name) const {
     if (it != scope.end()) return it->second;
     const RuntimeGlobal* g = findRuntimeGlobal(name);
     if (g && g->staticName) return g->staticName;
+    const std::string location = moduleLocationText(name);
+    if (!location.empty()) return location;
     return unboundNameText(name);
 }
 
@@ -19,6 +21,7 @@ std::string CEmitter::escapeString(const std::string& s) {
             case '\r': out += "\\r"; break;
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
+            case '\0': out += "\\000"; break;
             default: out += c;
         }
     }

@@ -75,3 +75,12 @@ void CEmitter::hoistBlockVars(const std::vector<const ASTNode*>& stmts, std::ost
         ownedLocals.insert(name);
     }
 }
+
+// `var` names a program declares inside its top-level blocks and loop heads (`if (x) { var cfg = ... }`,
+// `for (var i = 0; ...)`): they belong to the module's scope, where its functions read them.
+std::vector<std::string> CEmitter::nestedModuleVars(const ASTNode& program) {
+    std::vector<std::string> names;
+    for (const ASTNode& stmt : program.children)
+        if (!isVarDeclaration(stmt)) nestedVarNames(stmt, names);
+    return names;
+}

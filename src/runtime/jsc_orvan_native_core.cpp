@@ -26,6 +26,7 @@
 #include <elf.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -39,6 +40,7 @@
 #include "runtime/core/utf_conversion.inc"
 #include "runtime/core/numbers.inc"
 #pragma GCC pop_options
+#include "runtime/core/member_names.inc"
 #include "runtime/core/objects.inc"
 #pragma GCC push_options
 #pragma GCC optimize("O1")

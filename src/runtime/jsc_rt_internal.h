@@ -132,6 +132,8 @@ JsValue jsrt_make_error(const char* ctor, const std::string& message);
 
 // ---- formatting and JSON ---------------------------------------------------------
 std::string jsrt_inspect(const JsValue& v);                 // util.inspect defaults
+// util.inspect(v, options): depth, breakLength, compact and showHidden.
+std::string jsrt_inspect_options(const JsValue& v, const JsValue& options);
 std::string jsrt_format(int argc, const JsValue* argv);     // util.format / console.log line
 JsValue jsrt_json_parse(const std::string& text);           // throws SyntaxError
 std::string jsrt_json_stringify(const JsValue& v, bool* undefined_result);

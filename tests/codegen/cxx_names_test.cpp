@@ -12,7 +12,13 @@ TEST(CxxNames, ReservedNamesGetOneUnderscoreMoreAndOthersStay) {
     EXPECT_EQ(cxxName("doubled"), "doubled");
     EXPECT_EQ(cxxName("_"), "_");
     EXPECT_EQ(cxxName("Main"), "Main");
-    for (const char* js : {"int", "int_", "int__", "intx", "_int", "y0", "index", "foo_"})
+    // The generated program's own names and the runtime's spellings.
+    for (const char* js : {"name", "json", "init", "exports", "JsValue", "JsOwned", "JS_NUM", "js_add", "jsc_g_console",
+                           "__jsc_fe_1", "__orvan_hybrid_call_aot"})
+        EXPECT_EQ(cxxName(js), std::string(js) + "_") << js;
+    EXPECT_EQ(cxxName("json2"), "json2");
+    EXPECT_EQ(cxxName("Json"), "Json");
+    for (const char* js : {"int", "int_", "int__", "intx", "_int", "y0", "index", "foo_", "init", "JS_STR_", "jsc_x"})
         EXPECT_EQ(jsNameOf(cxxName(js)), js) << js;
 }
 

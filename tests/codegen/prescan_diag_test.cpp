@@ -28,8 +28,8 @@ std::string asyncWarnings(const std::string& source) {
 }
 
 const char* const kWarning =
-    "\xE2\x9A\xA0\xEF\xB8\x8F Orvan Build Warning: Unimplemented JavaScript Feature\nFeature: labeled break\n"
-    "Detail: Labeled break is not supported in generated C++.\n"
+    "\xE2\x9A\xA0\xEF\xB8\x8F Orvan Build Warning: Unimplemented JavaScript Feature\nFeature: this expression\n"
+    "Detail: 'this' currently lowers to JS_UNDEFINED() in AOT.\n"
     "The Fix: Move this logic to src/island.js, or rewrite using supported static JavaScript.\n";
 
 }  // namespace
@@ -96,25 +96,25 @@ TEST(PreScan, AsyncWarningsStopAtTheReportedNode) {
 }
 
 TEST(Diagnostics, WarnsOncePerPairUnlessStrict) {
-    ASTNode program = parseProgram("a: while (x) { break a; }\nb: while (y) { break b; }\nc: x;");
+    ASTNode program = parseProgram("while (x) { x = this; }\nwhile (y) { y = this; }\ndebugger;");
     for (const char* value : {"0", ""}) {
         setenv("ORVAN_STRICT_UNSUPPORTED", value, 1);
         CEmitter em;
         em.ownedLocals = {"x", "y"};
         std::ostringstream out;
         testing::internal::CaptureStderr();
-        em.emitStmt(program.children[0].children[0], out, 0);
-        em.emitStmt(program.children[1].children[0], out, 0);
+        em.emitStmt(program.children[0], out, 0);
+        em.emitStmt(program.children[1], out, 0);
         em.emitStmt(program.children[2], out, 0);
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   std::string(kWarning) +
                       "\xE2\x9A\xA0\xEF\xB8\x8F Orvan Build Warning: Unimplemented JavaScript Feature\n"
-                      "Feature: LabeledStatement\nDetail: Statement is emitted as no-op stub.\n"
+                      "Feature: DebuggerStatement\nDetail: Statement is emitted as no-op stub.\n"
                       "The Fix: Move this logic to src/island.js, or rewrite using supported static JavaScript.\n");
         EXPECT_EQ(out.str(),
-                  "while (js_truthy(x.borrow())) {\n    break;\n}\n"
-                  "while (js_truthy(y.borrow())) {\n    break;\n}\n"
-                  "/* unsupported stmt: LabeledStatement */\n");
+                  "while (js_truthy(x.borrow())) {\n    x = js_clone_value(JS_UNDEFINED() /* this */);\n}\n"
+                  "while (js_truthy(y.borrow())) {\n    y = js_clone_value(JS_UNDEFINED() /* this */);\n}\n"
+                  "/* unsupported stmt: DebuggerStatement */\n");
     }
     unsetenv("ORVAN_STRICT_UNSUPPORTED");
 }

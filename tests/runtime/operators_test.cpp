@@ -10,19 +10,33 @@ bool truth(const JsValue& v) { return js_truthy(v) != 0; }
 TEST(Operators, EqualityMatrix) {
     JsValue obj = js_obj_new();
     JsValue values[] = {JS_UNDEFINED(), JS_NULL(), JS_BOOL(1), JS_NUM(1), JS_STR("1"), obj, JS_NUM(NAN)};
-    // == and === share js_eq: strict, except that null and undefined are equal.
-    const bool expected[7][7] = {
-        {1, 1, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0, 0}, {0, 0, 1, 0, 0, 0, 0}, {0, 0, 0, 1, 0, 0, 0},
+    // === and !== (js_eq, js_neq): no conversions, NaN differs from itself.
+    const bool strict[7][7] = {
+        {1, 0, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0, 0}, {0, 0, 1, 0, 0, 0, 0}, {0, 0, 0, 1, 0, 0, 0},
         {0, 0, 0, 0, 1, 0, 0}, {0, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 0},
+    };
+    // == and != (js_loose_eq, js_loose_neq): null and undefined equal each other only; true, 1 and "1" are
+    // equal through numbers.
+    const bool loose[7][7] = {
+        {1, 1, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0, 0}, {0, 0, 1, 1, 1, 0, 0}, {0, 0, 1, 1, 1, 0, 0},
+        {0, 0, 1, 1, 1, 0, 0}, {0, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 0},
     };
     for (int i = 0; i < 7; ++i)
         for (int j = 0; j < 7; ++j) {
-            EXPECT_EQ(truth(js_eq(values[i], values[j])), expected[i][j]) << i << "," << j;
-            EXPECT_EQ(truth(js_neq(values[i], values[j])), !expected[i][j]) << i << "," << j;
+            EXPECT_EQ(truth(js_eq(values[i], values[j])), strict[i][j]) << i << "," << j;
+            EXPECT_EQ(truth(js_neq(values[i], values[j])), !strict[i][j]) << i << "," << j;
+            EXPECT_EQ(truth(js_loose_eq(values[i], values[j])), loose[i][j]) << i << "," << j;
+            EXPECT_EQ(truth(js_loose_neq(values[i], values[j])), !loose[i][j]) << i << "," << j;
         }
     EXPECT_TRUE(truth(js_eq(JS_NUM(0), JS_NUM(-0.0))));
     EXPECT_TRUE(truth(js_eq(JS_STR("\xC3\xA9"), JS_STR("\xC3\xA9"))));
     EXPECT_FALSE(truth(js_eq(js_obj_new(), js_obj_new())));
+    // An object meets a primitive through its text; "" and "0" meet false through 0.
+    EXPECT_TRUE(truth(js_loose_eq(obj, JS_STR("[object Object]"))));
+    EXPECT_TRUE(truth(js_loose_eq(JS_STR(""), JS_BOOL(0))));
+    EXPECT_TRUE(truth(js_loose_eq(JS_STR("0"), JS_BOOL(0))));
+    EXPECT_FALSE(truth(js_loose_eq(JS_NULL(), JS_NUM(0))));
+    EXPECT_FALSE(truth(js_loose_eq(JS_UNDEFINED(), JS_BOOL(0))));
 }
 
 TEST(Operators, RelationalComparisons) {

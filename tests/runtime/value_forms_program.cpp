@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     while (js_truthy(js_gt(n.borrow(), JsOwned::from_value(JS_NUM(7)).borrow()))) {
         js_postdec(n.ptr());
     }
-    js_console_log(3, n.borrow(), JsOwned::from_value(js_eq(n.borrow(), JsOwned::from_value(JS_NULL()).borrow())).borrow(), JsOwned::from_value(js_eq(JsOwned::from_value(JS_NULL()).borrow(), JsOwned::from_value(js_clone_value(undefined)).borrow())).borrow());
+    js_console_log(3, n.borrow(), JsOwned::from_value(js_loose_eq(n.borrow(), JsOwned::from_value(JS_NULL()).borrow())).borrow(), JsOwned::from_value(js_loose_eq(JsOwned::from_value(JS_NULL()).borrow(), JsOwned::from_value(js_clone_value(undefined)).borrow())).borrow());
     js_console_log(2, JsOwned::from_value(js_clone_value(square)).borrow(), JsOwned::from_value(([&](){ JsValue __obj = js_obj_new(); js_obj_set(&__obj, "fn", js_clone_value(describe)); return __obj; })()).borrow());
     js_console_log(2, js_jsc_cm3(JsOwned::from_value(js_clone_value(jsc_g_Math)).borrow(), JS_STR("max"), JsOwned::from_value(JS_NUM(3)).borrow(), JsOwned::from_value(JS_NUM(9)).borrow(), JsOwned::from_value(JS_NUM(1)).borrow()), js_jsc_cm1(js_jsc_cm0(js_jsc_cm1(JsOwned::from_value(JS_STR("3,1,2")).borrow(), JS_STR("split"), JsOwned::from_value(JS_STR(",")).borrow()), JS_STR("sort")), JS_STR("join"), JsOwned::from_value(JS_STR("|")).borrow()));
     return 0;

@@ -16,11 +16,11 @@ bool CEmitter::emitGlobalFunctionCall(const std::string& name, const std::vector
     if (!isGlobalFunctionName(name)) return false;
     if (name == "String") {
         os << "([&](){ char* __s = js_to_cstr(";
-        emitValueOr(args, 0, "JS_UNDEFINED()", os);
+        emitValueOr(args, 0, "JS_STR(\"\")", os);
         os << "); JsValue __sv = js_str(__s ? __s : \"\"); free(__s); return __sv; }())";
     } else if (name == "Number") {
         os << "JS_NUM(js_to_num(";
-        emitValueOr(args, 0, "JS_UNDEFINED()", os);
+        emitValueOr(args, 0, "JS_NUM(0)", os);
         os << "))";
     } else if (name == "Boolean") {
         os << "JS_BOOL(js_truthy(";

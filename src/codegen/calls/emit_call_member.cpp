@@ -14,13 +14,14 @@ void CEmitter::emitMemberCall(const ASTNode& callee, const std::vector<const AST
     }
     const std::string obj = identName(object);
     const std::string method = identName(property);
-    if (obj == "console" && (method == "log" || method == "error")) {
+    if (isGlobalName(obj, "console") && (method == "log" || method == "error")) {
         os << (method == "log" ? "js_console_log(" : "js_console_error(");
         emitCountedValues(args, os);
         os << ")";
         return;
     }
-    if ((obj == "window" || obj == "globalThis" || obj == "global") && method == "open") {
+    if ((isGlobalName(obj, "window") || isGlobalName(obj, "globalThis") || isGlobalName(obj, "global")) &&
+        method == "open") {
         os << "js_window_open(";
         emitValuePlaces(args, 4, os);
         os << ")";
@@ -30,7 +31,7 @@ void CEmitter::emitMemberCall(const ASTNode& callee, const std::vector<const AST
     auto alias = bareRequireAliases.find(obj);
     if (alias != bareRequireAliases.end())
         module = alias->second;
-    else if (obj == "process")
+    else if (isGlobalName(obj, "process"))
         module = "process";
     if (!module.empty())
         emitBuiltinMethodCall(module, method, args, os);
@@ -50,14 +51,14 @@ void CEmitter::emitComputedMemberCall(const ASTNode& object, const ASTNode& key,
     emitMethodCallWithKey(object, keyText.str(), args, os);
 }
 
-// "js_jsc_cm" + n: at most eight arguments are written and evaluated.
+// "js_jsc_cm" + n; the last form, js_jsc_cm8, takes any number of arguments beyond eight too.
 void CEmitter::emitMethodCallWithKey(const ASTNode& object, const std::string& keyText,
                                      const std::vector<const ASTNode*>& args, std::ostringstream& os) {
     const size_t n = std::min<size_t>(args.size(), 8);
     os << "js_jsc_cm" << n << "(";
     emitArgValue(object, os);
     os << ", " << keyText;
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < args.size(); ++i) {
         os << ", ";
         emitArgValue(*args[i], os);
     }

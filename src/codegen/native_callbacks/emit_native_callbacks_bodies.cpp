@@ -24,6 +24,9 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
     if (params.empty()) out << "    (void)argc;\n    (void)argv;\n";
     const std::set<std::string> savedOwned = ownedLocals;
     const int savedInFe = inFeNative;
+    const std::vector<JumpScope> savedJumps = std::move(jumpScopes);
+    jumpScopes.clear();
+    const LocalShadow shadow = enterFunctionLocals(params, body);
     ownedLocals = std::set<std::string>(params.begin(), params.end());
     inFeNative = 1;
     // A named function expression sees itself under its own name.
@@ -35,6 +38,8 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
         for (const ASTNode& stmt : body->children) emitStmt(stmt, out, 1);
     inFeNative = savedInFe;
     ownedLocals = savedOwned;
+    jumpScopes = savedJumps;
+    leaveFunctionLocals(shadow);
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
         out << "    return js_clone_value(JS_UNDEFINED());\n";
     out << "}\n\n";

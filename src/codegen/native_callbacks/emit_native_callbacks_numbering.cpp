@@ -1,6 +1,7 @@
 #include <stdexcept>
 
 #include "codegen/cemitter.h"
+#include "codegen/cxx_names.h"
 
 // The last pre-scan of a module: numbers its function expressions, records the C++ functions it
 // will define and reports nested functions that read locals of an enclosing function.
@@ -13,10 +14,13 @@ void CEmitter::scanFeUidsSubtree(const ASTNode& node) {
         feBindings.clear();
         feModulePaths.clear();
         compiledArity.clear();
+        compiledJsNames.clear();
+        inferredFunctionNames.clear();
         closureCaptured.clear();
         sequencedCounter = 0;
     }
     numberFunctionExpressions(node, owner ? owner->path : currentModulePath);
+    nameFunctionExpressions(node);
     if (!owner) return;
     recordCompiledFunctions(*owner);
     std::vector<std::set<std::string>> enclosing;
@@ -57,6 +61,7 @@ void CEmitter::recordCompiledFunction(const ASTNode& fn, const std::string& cxx)
     const ASTNode* body = nullptr;
     extractFunctionSignature(fn, &name, &params, &body);
     compiledArity[cxx] = static_cast<int>(params.size());
+    compiledJsNames[cxx] = jsNameOf(name);
     if (!body) return;
     int i = 0;
     for (const ASTNode& child : body->children) {

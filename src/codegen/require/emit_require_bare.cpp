@@ -1,18 +1,24 @@
 #include <cstdio>
 
 #include "codegen/cemitter.h"
-#include "support/identifiers.h"
 #include "frontend/builtin_modules.h"
 
+std::string CEmitter::builtinModuleName(const std::string& spec) {
+    const std::string bare = spec.compare(0, 5, "node:") == 0 ? spec.substr(5) : spec;
+    return findBuiltinModule(bare) ? bare : std::string();
+}
+
+// A package that is neither a file of the program nor a built-in module cannot be loaded: its require
+// throws "Cannot find module" when it runs, as Node's does, so `try { require('optional') } catch {}` works.
 void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& os) {
-    if (findBuiltinModule(spec)) {
-        os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
+    const std::string builtin = builtinModuleName(spec);
+    if (!builtin.empty()) {
+        os << "js_node_require(JS_STR(\"" << escapeString(builtin) << "\"))";
         return;
     }
     std::fprintf(stderr,
                  "orvan: warning: require('%s') is not a known Node.js builtin and was not resolved to a file "
-                 "\xE2\x80\x94 emitting undefined.\n",
+                 "\xE2\x80\x94 it throws \"Cannot find module\" when it runs.\n",
                  spec.c_str());
-    os << "js_require_unsupported_" << sanitizeIdent(spec) << "() /* unsupported package: " << escapeString(spec)
-       << " */";
+    os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
 }

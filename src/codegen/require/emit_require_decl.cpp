@@ -23,9 +23,10 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
         }
         return;
     }
-    noteBuiltinNeeds(spec);
+    const std::string builtin = builtinModuleName(spec);
+    noteBuiltinNeeds(builtin);
     if (target.type == "Identifier") {
-        bareRequireAliases[identName(target)] = spec;
+        bareRequireAliases[identName(target)] = builtin.empty() ? spec : builtin;
     } else if (target.type == "ObjectPattern") {
         for (const ASTNode& prop : target.children) {
             if (prop.children.empty()) continue;

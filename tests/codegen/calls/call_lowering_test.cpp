@@ -83,7 +83,7 @@ TEST_F(EntryCalls, MethodCallsOnValues) {
               "JsOwned::from_value(JS_NUM(2)).borrow(), JsOwned::from_value(JS_NUM(3)).borrow(), "
               "JsOwned::from_value(JS_NUM(4)).borrow(), JsOwned::from_value(JS_NUM(5)).borrow(), "
               "JsOwned::from_value(JS_NUM(6)).borrow(), JsOwned::from_value(JS_NUM(7)).borrow(), "
-              "JsOwned::from_value(JS_NUM(8)).borrow())");
+              "JsOwned::from_value(JS_NUM(8)).borrow(), x.borrow())");
     // The key's value names the method, for any object, console included.
     EXPECT_EQ(call("o[k](x)"), "js_jsc_cm1(o.borrow(), k.borrow(), x.borrow())");
     EXPECT_EQ(call("o[0]()"), "js_jsc_cm0(o.borrow(), JsOwned::from_value(JS_NUM(0)).borrow())");
@@ -94,7 +94,9 @@ TEST_F(EntryCalls, MethodCallsOnValues) {
 TEST_F(EntryCalls, GlobalFunctions) {
     EXPECT_EQ(call("String(x)"), "([&](){ char* __s = js_to_cstr(x.borrow()); JsValue __sv = js_str(__s ? __s : \"\"); "
                                  "free(__s); return __sv; }())");
-    EXPECT_EQ(call("Number()"), "JS_NUM(js_to_num(JS_UNDEFINED()))");
+    EXPECT_EQ(call("Number()"), "JS_NUM(js_to_num(JS_NUM(0)))");
+    EXPECT_EQ(call("String()"), "([&](){ char* __s = js_to_cstr(JS_STR(\"\")); JsValue __sv = js_str(__s ? __s : \"\"); "
+                                "free(__s); return __sv; }())");
     EXPECT_EQ(call("Boolean(x)"), "JS_BOOL(js_truthy(x.borrow()))");
     EXPECT_FALSE(p.em.needQuickJs);
     EXPECT_EQ(call("eval(x)"), "jsc_quickjs_eval_from_jsvalue(x.borrow(), \"eval\")");

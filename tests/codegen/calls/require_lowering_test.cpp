@@ -65,6 +65,9 @@ TEST(RequireDecl, BareModulesAreRecordedAndEventLoopModulesSetFlags) {
     ProgramEmitter lodash(Files{{"main.js", "const _ = require('lodash');\n"}});
     bindFirstDecl(lodash);
     EXPECT_EQ(lodash.em.bareRequireAliases.at("_"), "lodash");
+    ProgramEmitter prefixed(Files{{"main.js", "const p = require('node:path');\n"}});
+    bindFirstDecl(prefixed);
+    EXPECT_EQ(prefixed.em.bareRequireAliases.at("p"), "path");
 
     ProgramEmitter empty(Files{{"main.js", "const x = require();\n"}});
     bindFirstDecl(empty);
@@ -78,20 +81,20 @@ TEST(RequireDecl, BareModulesAreRecordedAndEventLoopModulesSetFlags) {
                 none.em.bareRequireDestructured.empty());
 }
 
-TEST(BareRequireValue, BuiltinsLoadAndOtherPackagesGetAMarkerAndAWarning) {
+TEST(BareRequireValue, BuiltinsLoadUnderEitherNameAndOtherPackagesThrowWhenRequired) {
     CEmitter em;
     std::string warning;
     EXPECT_EQ(bareValue(em, "fs", &warning), "js_node_require(JS_STR(\"fs\"))");
     EXPECT_EQ(warning, "");
-    EXPECT_EQ(bareValue(em, "lodash", &warning), "js_require_unsupported_lodash() /* unsupported package: lodash */");
+    EXPECT_EQ(bareValue(em, "node:fs", &warning), "js_node_require(JS_STR(\"fs\"))");
+    EXPECT_EQ(warning, "");
+    EXPECT_EQ(bareValue(em, "node:nothing", &warning), "js_node_require(JS_STR(\"node:nothing\"))");
+    EXPECT_EQ(bareValue(em, "lodash", &warning), "js_node_require(JS_STR(\"lodash\"))");
     EXPECT_EQ(warning, "orvan: warning: require('lodash') is not a known Node.js builtin and was not resolved to a "
-                       "file \xE2\x80\x94 emitting undefined.\n");
-    EXPECT_EQ(bareValue(em, "node:fs", &warning), "js_require_unsupported_node_fs() /* unsupported package: node:fs */");
-    EXPECT_EQ(bareValue(em, "left-pad", &warning),
-              "js_require_unsupported_left_pad() /* unsupported package: left-pad */");
-    EXPECT_EQ(bareValue(em, "", &warning), "js_require_unsupported_() /* unsupported package:  */");
-    EXPECT_EQ(warning, "orvan: warning: require('') is not a known Node.js builtin and was not resolved to a file "
-                       "\xE2\x80\x94 emitting undefined.\n");
+                       "file \xE2\x80\x94 it throws \"Cannot find module\" when it runs.\n");
+    EXPECT_EQ(bareValue(em, "left-pad", &warning), "js_node_require(JS_STR(\"left-pad\"))");
+    EXPECT_EQ(bareValue(em, "", &warning), "js_node_require(JS_STR(\"\"))");
+    EXPECT_NE(warning, "");
     // Printed every time, strict mode or not.
     setenv("ORVAN_STRICT_UNSUPPORTED", "1", 1);
     EXPECT_NE(bareValue(em, "lodash", &warning), "");
@@ -136,27 +139,37 @@ TEST(FindModule, ExactPathFirstThenTheCanonicalForm) {
     EXPECT_EQ(outside.findModule(path), nullptr);
 }
 
-TEST(ModuleExportsObject, HoldsWhatNodesModuleExportsWould) {
+// The initialiser's text from its first line on.
+static std::string initOf(ProgramEmitter& p, const std::string& base) {
+    std::ostringstream os;
+    p.em.emitDepModule(p.module(base), os);
+    const std::string text = os.str();
+    return text.substr(text.find("_init(void) {"));
+}
+
+TEST(ModuleExportsObject, IsOneObjectFromTheStartThatEveryAssignmentFills) {
     ProgramEmitter p(Files{{"main.js", "require('./props');\nrequire('./whole');\nrequire('./literal');\nrequire('./none');\n"},
                       {"props.js", "function f(x) { return x; }\nvar n = 2;\nmodule.exports.f = f;\n"
                                    "module.exports.count = n;\nmodule.exports['key'] = 'v';\n"},
                       {"whole.js", "function g() {}\nmodule.exports = g;\nmodule.exports.extra = 1;\n"},
                       {"literal.js", "module.exports = { a: 1 };\nmodule.exports.b = 2;\n"},
                       {"none.js", "function h() {}\n"}});
-    auto text = [&](const std::string& base) {
-        std::ostringstream os;
-        p.em.emitModuleExportsObject(p.module(base), os);
-        return os.str();
-    };
-    EXPECT_EQ(text("props"),
+    EXPECT_EQ(initOf(p, "props"),
+              "_init(void) {\n    static int _done = 0; if (_done) return; _done = 1;\n"
               "    mod_props_exports = js_obj_new();\n"
+              "    mod_props_n = JS_NUM(2);\n"
               "    js_obj_set(&mod_props_exports, \"f\", js_clone_value(mod_props_f));\n"
               "    js_obj_set(&mod_props_exports, \"count\", js_clone_value(mod_props_n));\n"
-              "    js_obj_set(&mod_props_exports, \"key\", js_clone_value(mod_props_key));\n");
-    EXPECT_EQ(text("whole"), "    mod_whole_exports = js_clone_value(mod_whole_g);\n"
-                             "    js_obj_set(&mod_whole_exports, \"extra\", js_clone_value(mod_whole_extra));\n");
-    EXPECT_EQ(text("literal"), "    js_obj_set(&mod_literal_exports, \"b\", js_clone_value(mod_literal_b));\n");
-    EXPECT_EQ(text("none"), "    mod_none_exports = js_obj_new();\n");
+              "    mod_props_key = JS_STR(\"v\");\n"
+              "    js_obj_set(&mod_props_exports, \"key\", js_clone_value(mod_props_key));\n}\n\n");
+    EXPECT_NE(initOf(p, "whole").find("    mod_whole_exports = js_clone_value(mod_whole_g);\n"
+                                      "    mod_whole_extra = JS_NUM(1);\n"
+                                      "    js_obj_set(&mod_whole_exports, \"extra\", js_clone_value(mod_whole_extra));\n"),
+              std::string::npos);
+    EXPECT_NE(initOf(p, "literal").find("    mod_literal_b = JS_NUM(2);\n"
+                                        "    js_obj_set(&mod_literal_exports, \"b\", js_clone_value(mod_literal_b));\n"),
+              std::string::npos);
+    EXPECT_NE(initOf(p, "none").find("_done = 1;\n    mod_none_exports = js_obj_new();\n}\n"), std::string::npos);
 }
 
 TEST(ModuleExportsObject, AReassignedFunctionIsExportedWithTheValueItsNameHolds) {
@@ -164,12 +177,24 @@ TEST(ModuleExportsObject, AReassignedFunctionIsExportedWithTheValueItsNameHolds)
                       {"re.js", "function t() { return 1; }\nt = function () { return 2; };\nmodule.exports.t = t;\n"},
                       {"again.js", "function u() { u = null; }\nmodule.exports = u;\n"}});
     p.em.reassignedFunctions = {"t", "u"};
-    auto text = [&](const std::string& base) {
-        std::ostringstream os;
-        p.em.emitModuleExportsObject(p.module(base), os);
-        return os.str();
-    };
-    EXPECT_EQ(text("re"), "    mod_re_exports = js_obj_new();\n"
-                          "    js_obj_set(&mod_re_exports, \"t\", js_clone_value(__jsc_fn_slot<mod_re_t>()));\n");
-    EXPECT_EQ(text("again"), "    mod_again_exports = js_clone_value(__jsc_fn_slot<mod_again_u>());\n");
+    EXPECT_NE(initOf(p, "re").find("    js_obj_set(&mod_re_exports, \"t\", js_clone_value(__jsc_fn_slot<mod_re_t>()));\n"),
+              std::string::npos);
+    EXPECT_NE(initOf(p, "again").find("    mod_again_exports = js_clone_value(__jsc_fn_slot<mod_again_u>());\n"),
+              std::string::npos);
+}
+
+TEST(ModuleExportsObject, CompoundWritesGoThroughTheObjectAndRefreshTheStatic) {
+    ProgramEmitter p(Files{{"main.js", "require('./count');\n"},
+                      {"count.js", "module.exports.count = 0;\nmodule.exports.count += 1;\n"
+                                   "function bump() { module.exports.count = 9; module.exports = {}; }\n"}});
+    const std::string init = initOf(p, "count");
+    EXPECT_NE(init.find("js_add(js_obj_get(__o, __k), "), std::string::npos);
+    EXPECT_NE(init.find("    mod_count_count = js_obj_get_q(mod_count_exports, \"count\");\n"), std::string::npos);
+    std::ostringstream os;
+    p.em.emitDepModule(p.module("count"), os);
+    const std::string bump = os.str().substr(os.str().find("JsOwned mod_count_bump()"));
+    EXPECT_NE(bump.find("JsValue __o = JsOwned::from_value(mod_count_exports).borrow(); JsValue __v = JS_NUM(9);"),
+              std::string::npos);
+    EXPECT_NE(bump.find("(mod_count_exports = ([&](){ JsValue __obj = js_obj_new(); return __obj; })())"),
+              std::string::npos);
 }

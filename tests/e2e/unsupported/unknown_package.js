@@ -1,3 +1,3 @@
-// expect: 1 is not a known Node.js builtin
+// expect: 0 is not a known Node.js builtin
 var pad = require("left-pad");
 console.log(pad("1", 3, "0"));

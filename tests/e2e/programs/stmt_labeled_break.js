@@ -1,4 +1,3 @@
-// expect: 0 Feature: LabeledStatement
 outer: for (var i = 0; i < 3; i++) {
   for (var j = 0; j < 3; j++) {
     if (j === 1) break outer;
