@@ -107,13 +107,13 @@ public:
 
     // ---- require lowering (emit_require*.cpp) ----
     void resolveRequireDecl(const ASTNode& decl, const std::string& fromPath);
-    void emitBareRequireExpr(const std::string& spec, std::ostringstream& os);
+    void emitBareRequireExpr(const std::string& specifier, std::ostringstream& os);
     const Module* findModule(const std::string& path) const;
     // The module a relative specifier written in the module being emitted names, or null.
-    const Module* findRequiredModule(const std::string& spec) const;
+    const Module* findRequiredModule(const std::string& specifier) const;
     static bool isRequireCall(const ASTNode& node);
     static std::string requireArg(const ASTNode& call);
-    static bool isRelativeRequire(const std::string& spec);
+    static bool isRelativeRequire(const std::string& specifier);
     static bool isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName);
     static bool isModuleExportsDotProp(const ASTNode& node);
     // Last statements of `<id>_init()`: `<id>_exports` becomes what Node's module.exports would be.
@@ -192,7 +192,7 @@ private:
     void emitForInit(const ASTNode& init, std::ostringstream& out);
     void emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::ostringstream& out, int level,
                         bool terminate);
-    void emitRelativeRequireDecl(const std::string& name, const std::string& spec, std::ostringstream& out,
+    void emitRelativeRequireDecl(const std::string& name, const std::string& specifier, std::ostringstream& out,
                                  int level, bool terminate);
 
     // expression rows

@@ -86,8 +86,8 @@ void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
             if (init.type != "CallExpression" || init.children.empty()) continue;
             const ASTNode& callee = init.children[0];
             if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
-            const std::string spec = requireArg(init);
-            if (!isRelativeRequire(spec)) noteBuiltinNeeds(spec);
+            const std::string specifier = requireArg(init);
+            if (!isRelativeRequire(specifier)) noteBuiltinNeeds(specifier);
         }
     }
 }

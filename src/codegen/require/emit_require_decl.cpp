@@ -5,9 +5,9 @@
 void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPath) {
     if (decl.type != "VariableDeclarator" || decl.children.size() < 2 || !isRequireCall(decl.children[1])) return;
     const ASTNode& target = decl.children[0];
-    const std::string spec = requireArg(decl.children[1]);
-    if (isRelativeRequire(spec)) {
-        const Module* m = findModule(ModuleResolver::resolvePath(fromPath, spec));
+    const std::string specifier = requireArg(decl.children[1]);
+    if (isRelativeRequire(specifier)) {
+        const Module* m = findModule(ModuleResolver::resolvePath(fromPath, specifier));
         if (!m) return;
         if (target.type == "ObjectPattern") {
             for (const ASTNode& prop : target.children) {
@@ -23,9 +23,9 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
         }
         return;
     }
-    noteBuiltinNeeds(spec);
+    noteBuiltinNeeds(specifier);
     if (target.type == "Identifier") {
-        bareRequireAliases[identName(target)] = spec;
+        bareRequireAliases[identName(target)] = specifier;
     } else if (target.type == "ObjectPattern") {
         for (const ASTNode& prop : target.children) {
             if (prop.children.empty()) continue;
