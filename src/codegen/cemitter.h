@@ -1,3 +1,4 @@
+// The generator: one class that lowers the module list into one C++ translation unit.
 #pragma once
 #include <map>
 #include <set>
@@ -30,8 +31,46 @@ struct FeBinding {
     std::string modulePath;
 };
 
+// Keeps the owned names of one C++ block or function: names declared inside end with it, and the
+// names in force before come back when the guard goes. Made with a set, the block starts from those
+// names alone (a function body starts from its parameters).
+class OwnedLocalsScope {
+public:
+    explicit OwnedLocalsScope(std::set<std::string>& locals) : locals_(locals), saved_(locals) {}
+    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start) : locals_(locals), saved_(locals) {
+        locals_ = std::move(start);
+    }
+    ~OwnedLocalsScope() { locals_ = std::move(saved_); }
+    OwnedLocalsScope(const OwnedLocalsScope&) = delete;
+    OwnedLocalsScope& operator=(const OwnedLocalsScope&) = delete;
+
+private:
+    std::set<std::string>& locals_;
+    std::set<std::string> saved_;
+};
+
 // Lowers the ordered module list into one C++ translation unit against the runtime library.
 // One object serves one compile; emitModules resets everything it uses.
+//
+// Value forms. Every JavaScript value is a JsValue (js_value.hpp); a JsOwned owns one. An expression
+// can be written in one of these forms, and the caller picks the one its place needs:
+//   emitExpr      the node's own C++ text. Literals, operators, object literals, member reads and
+//                 `new` give a fresh JsValue temporary; a name gives its variable (a JsOwned for a
+//                 local, parameter or module static, a JsValue for a runtime global); a call gives
+//                 the JsValue it borrows from its result (see borrowResult); an assignment to an
+//                 owned name gives that JsOwned variable. Only for places that accept all of these.
+//   emitValue     a JsValue the caller reads but does not own (a borrowed reference or a temporary),
+//                 valid until the end of the full C++ expression; to keep it, the caller copies it
+//                 (js_clone_value).
+//   emitOwned     a JsValue holding its own reference, which the caller takes over (stores into a
+//                 JsOwned, an array or a property, or hands to a runtime call that keeps it).
+//   emitCallArg   a JsOwned temporary for a parameter of a compiled function, which takes it by
+//                 value: a name is shared (from_borrowed), a call's JsOwned result passes as it is,
+//                 anything else is wrapped (from_value).
+//   borrowResult  the flag of emitCallImpl: true writes `<call>.borrow()`, a JsValue borrowed from
+//                 the call's temporary JsOwned result and valid until the end of the full C++
+//                 expression (what emitExpr writes); false writes the JsOwned result itself for the
+//                 caller to keep (what emitCallArg writes).
 class CEmitter {
 public:
     std::map<std::string, std::string> scope;

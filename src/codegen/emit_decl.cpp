@@ -1,3 +1,4 @@
+// Variable declarations: locals, destructuring patterns, require declarations and module-level initialisers.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// Function declarations: signatures, C++ names, prototypes, and bodies with nested functions hoisted.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -89,8 +90,7 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     os << ") {\n";
     const std::string inner = indentOf(level + 1);
     for (const std::string& p : params) os << inner << "(void)" << p << ";\n";
-    const std::set<std::string> savedOwned = ownedLocals;
-    ownedLocals = std::set<std::string>(params.begin(), params.end());
+    OwnedLocalsScope function(ownedLocals, {params.begin(), params.end()});
     if (body) hoistBlockVars(bodyStatements(*body), os, level + 1);
     if (body) {
         for (const ASTNode& child : body->children)
@@ -98,7 +98,6 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     }
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
         os << inner << "return JsOwned();\n";
-    ownedLocals = savedOwned;
     os << "}\n";
     for (auto it = saves.rbegin(); it != saves.rend(); ++it) {
         if (it->hadPrevious)

@@ -1,3 +1,4 @@
+// Pre-scans of the syntax trees: async warnings, the runtime parts a program needs, http handler names.
 #include <cstdio>
 
 #include "codegen/cemitter.h"

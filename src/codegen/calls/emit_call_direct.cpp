@@ -1,3 +1,4 @@
+// Calls of a name: direct C++ calls of compiled functions, calls through the runtime of other values, and require().
 #include "codegen/cemitter.h"
 
 // Calls whose callee is a plain name: the global functions, a function destructured from a bare

@@ -1,3 +1,4 @@
+// Bodies of the native functions that stand for function expressions, written with the names where each was first named.
 #include "codegen/cemitter.h"
 
 namespace {
@@ -22,9 +23,8 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
         out << "    JsOwned " << params[i] << " = argc > " << i << " ? JsOwned::from_value(js_clone_value(argv[" << i
             << "])) : JsOwned();\n";
     if (params.empty()) out << "    (void)argc;\n    (void)argv;\n";
-    const std::set<std::string> savedOwned = ownedLocals;
+    OwnedLocalsScope function(ownedLocals, {params.begin(), params.end()});
     const int savedInFe = inFeNative;
-    ownedLocals = std::set<std::string>(params.begin(), params.end());
     inFeNative = 1;
     // A named function expression sees itself under its own name.
     if (!ownName.empty() && !ownedLocals.count(ownName) && body && mentionsName(*body, ownName)) {
@@ -34,7 +34,6 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
     if (body)
         for (const ASTNode& stmt : body->children) emitStmt(stmt, out, 1);
     inFeNative = savedInFe;
-    ownedLocals = savedOwned;
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
         out << "    return js_clone_value(JS_UNDEFINED());\n";
     out << "}\n\n";

@@ -1,3 +1,4 @@
+// require() of a bare specifier: the runtime's built-in module, or the unsupported-package marker.
 #include <cstdio>
 
 #include "codegen/cemitter.h"

@@ -1,3 +1,4 @@
+// What a require declaration binds: exported functions of relative modules, aliases of built-in modules.
 #include "codegen/cemitter.h"
 #include "frontend/builtin_modules.h"
 #include "frontend/module_resolver.h"

@@ -1,3 +1,4 @@
+// The last statements of a module's initialiser, which build the exports object Node would hand out.
 #include <algorithm>
 
 #include "codegen/cemitter.h"

@@ -1,3 +1,4 @@
+// Finding the module a relative specifier names.
 #include <filesystem>
 #include <system_error>
 

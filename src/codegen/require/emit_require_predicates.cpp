@@ -1,3 +1,4 @@
+// Recognising require calls, their specifiers and module.exports / exports forms in syntax trees.
 #include <cmath>
 
 #include "codegen/cemitter.h"
