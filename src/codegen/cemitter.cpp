@@ -1,3 +1,4 @@
+// The translation unit: pre-scans, feature defines, includes, the entry module's statics and functions, and main.
 #include "codegen/cemitter.h"
 
 #include <set>

@@ -1,3 +1,4 @@
+// The generator: one class that lowers the module list into one C++ translation unit.
 #pragma once
 #include <map>
 #include <set>
@@ -58,8 +59,46 @@ struct LocalShadow {
     std::set<std::string> shadowed;
 };
 
+// Keeps the owned names of one C++ block or function: names declared inside end with it, and the
+// names in force before come back when the guard goes. Made with a set, the block starts from those
+// names alone (a function body starts from its parameters).
+class OwnedLocalsScope {
+public:
+    explicit OwnedLocalsScope(std::set<std::string>& locals) : locals_(locals), saved_(locals) {}
+    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start) : locals_(locals), saved_(locals) {
+        locals_ = std::move(start);
+    }
+    ~OwnedLocalsScope() { locals_ = std::move(saved_); }
+    OwnedLocalsScope(const OwnedLocalsScope&) = delete;
+    OwnedLocalsScope& operator=(const OwnedLocalsScope&) = delete;
+
+private:
+    std::set<std::string>& locals_;
+    std::set<std::string> saved_;
+};
+
 // Lowers the ordered module list into one C++ translation unit against the runtime library.
 // One object serves one compile; emitModules resets everything it uses.
+//
+// Value forms. Every JavaScript value is a JsValue (js_value.hpp); a JsOwned owns one. An expression
+// can be written in one of these forms, and the caller picks the one its place needs:
+//   emitExpr      the node's own C++ text. Literals, operators, object literals, member reads and
+//                 `new` give a fresh JsValue temporary; a name gives its variable (a JsOwned for a
+//                 local, parameter or module static, a JsValue for a runtime global); a call gives
+//                 the JsValue it borrows from its result (see borrowResult); an assignment to an
+//                 owned name gives that JsOwned variable. Only for places that accept all of these.
+//   emitValue     a JsValue the caller reads but does not own (a borrowed reference or a temporary),
+//                 valid until the end of the full C++ expression; to keep it, the caller copies it
+//                 (js_clone_value).
+//   emitOwned     a JsValue holding its own reference, which the caller takes over (stores into a
+//                 JsOwned, an array or a property, or hands to a runtime call that keeps it).
+//   emitCallArg   a JsOwned temporary for a parameter of a compiled function, which takes it by
+//                 value: a name is shared (from_borrowed), a call's JsOwned result passes as it is,
+//                 anything else is wrapped (from_value).
+//   borrowResult  the flag of emitCallImpl: true writes `<call>.borrow()`, a JsValue borrowed from
+//                 the call's temporary JsOwned result and valid until the end of the full C++
+//                 expression (what emitExpr writes); false writes the JsOwned result itself for the
+//                 caller to keep (what emitCallArg writes).
 class CEmitter {
 public:
     std::map<std::string, std::string> scope;
@@ -150,15 +189,15 @@ public:
 
     // ---- require lowering (emit_require*.cpp) ----
     void resolveRequireDecl(const ASTNode& decl, const std::string& fromPath);
-    void emitBareRequireExpr(const std::string& spec, std::ostringstream& os);
+    void emitBareRequireExpr(const std::string& specifier, std::ostringstream& os);
     // The built-in module a bare specifier names ("node:fs" and "fs" give "fs"), or "".
-    static std::string builtinModuleName(const std::string& spec);
+    static std::string builtinModuleName(const std::string& specifier);
     const Module* findModule(const std::string& path) const;
     // The module a relative specifier written in the module being emitted names, or null.
-    const Module* findRequiredModule(const std::string& spec) const;
+    const Module* findRequiredModule(const std::string& specifier) const;
     static bool isRequireCall(const ASTNode& node);
     static std::string requireArg(const ASTNode& call);
-    static bool isRelativeRequire(const std::string& spec);
+    static bool isRelativeRequire(const std::string& specifier);
     static bool isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName);
     static bool isModuleExportsDotProp(const ASTNode& node);
     std::string exportedFunctionText(const Module& module, const std::string& symbol) const;
@@ -254,7 +293,7 @@ private:
     void emitForInit(const ASTNode& init, std::ostringstream& out);
     void emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::ostringstream& out, int level,
                         bool terminate);
-    void emitRelativeRequireDecl(const std::string& name, const std::string& spec, std::ostringstream& out,
+    void emitRelativeRequireDecl(const std::string& name, const std::string& specifier, std::ostringstream& out,
                                  int level, bool terminate);
 
     // expression rows

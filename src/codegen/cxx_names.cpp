@@ -1,3 +1,4 @@
+// Renaming JavaScript names that C++ reserves or the runtime already uses.
 #include "codegen/cxx_names.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// The report of a JavaScript feature the generator does not lower (a warning, or an error in strict mode).
 #include <cstdio>
 #include <stdexcept>
 

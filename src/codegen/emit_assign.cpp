@@ -1,3 +1,4 @@
+// Assignments: plain, compound and logical, to names, undeclared names and members.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// Variable declarations: locals, destructuring patterns, require declarations and module-level initialisers.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -57,25 +58,25 @@ void CEmitter::emitVarDecl(const ASTNode& declarator, std::ostringstream& out, i
         ownedLocals.insert(name);
         return;
     }
-    const std::string spec = requireArg(*init);
-    if (!isRelativeRequire(spec)) {
+    const std::string specifier = requireArg(*init);
+    if (!isRelativeRequire(specifier)) {
         out << head << name << " = JsOwned::from_borrowed(";
-        emitBareRequireExpr(spec, out);
+        emitBareRequireExpr(specifier, out);
         out << ")" << T;
         ownedLocals.insert(name);
         return;
     }
-    emitRelativeRequireDecl(name, spec, out, level, terminate);
+    emitRelativeRequireDecl(name, specifier, out, level, terminate);
 }
 
-void CEmitter::emitRelativeRequireDecl(const std::string& name, const std::string& spec, std::ostringstream& out,
+void CEmitter::emitRelativeRequireDecl(const std::string& name, const std::string& specifier, std::ostringstream& out,
                                        int level, bool terminate) {
     const std::string ind = indentOf(level);
-    const Module* m = findRequiredModule(spec);
-    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(spec) << " */\n";
+    const Module* m = findRequiredModule(specifier);
+    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(specifier) << " */\n";
     auto bound = scope.find(name);
     if (bound != scope.end() && m && m->nativeFunctions.count(bound->second)) {
-        out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
+        out << ind << "/* require('" << escapeString(specifier) << "') resolved at compile time */\n";
         // Calls go straight to the compiled function, but the variable also serves as a value
         // (`arr.map(f)`, `{ f: f }`), so it must hold the function too.
         if (isOwnedName(name))
@@ -116,20 +117,20 @@ void CEmitter::emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::
         }
         return;
     }
-    const std::string spec = requireArg(*init);
-    if (!isRelativeRequire(spec)) {
+    const std::string specifier = requireArg(*init);
+    if (!isRelativeRequire(specifier)) {
         for (const ASTNode* prop : props) {
             const std::string local = patternLocal(*prop);
             out << head(local) << local << " = JsOwned::from_value(js_obj_get(";
-            emitBareRequireExpr(spec, out);
+            emitBareRequireExpr(specifier, out);
             out << ", JS_STR(\"" << escapeString(patternKey(*prop)) << "\")))" << T;
             ownedLocals.insert(local);
         }
         return;
     }
-    const Module* m = findRequiredModule(spec);
-    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(spec) << " */\n";
-    out << ind << "/* require('" << escapeString(spec) << "') resolved at compile time */\n";
+    const Module* m = findRequiredModule(specifier);
+    if (m) out << ind << m->id << "_init();" << " /* execute module: " << escapeString(specifier) << " */\n";
+    out << ind << "/* require('" << escapeString(specifier) << "') resolved at compile time */\n";
 }
 
 void CEmitter::emitModuleVarInit(const ASTNode& declarator, std::ostringstream& out) {
@@ -151,16 +152,16 @@ void CEmitter::emitModuleVarInit(const ASTNode& declarator, std::ostringstream& 
         out << ";\n";
         return;
     }
-    const std::string spec = requireArg(*init);
-    if (!isRelativeRequire(spec)) {
+    const std::string specifier = requireArg(*init);
+    if (!isRelativeRequire(specifier)) {
         out << "    " << c << " = ";
-        emitBareRequireExpr(spec, out);
+        emitBareRequireExpr(specifier, out);
         out << ";\n";
         return;
     }
-    const Module* m = findRequiredModule(spec);
+    const Module* m = findRequiredModule(specifier);
     if (m) out << "    " << m->id << "_init();\n";
-    out << "    /* " << name << " = require('" << escapeString(spec) << "') resolved */\n";
+    out << "    /* " << name << " = require('" << escapeString(specifier) << "') resolved */\n";
     // A name not bound to one of the module's compiled functions is this module's static: give it the exports.
     if (c != name && !(m && m->nativeFunctions.count(c)))
         out << "    " << c << " = " << (m ? m->id + "_exports" : std::string("JS_UNDEFINED()")) << ";\n";
@@ -169,17 +170,17 @@ void CEmitter::emitModuleVarInit(const ASTNode& declarator, std::ostringstream& 
 // const { a, b: c } = require(...) at a dependency module's top level.
 void CEmitter::emitModuleDestructuredInit(const ASTNode& declarator, std::ostringstream& out) {
     if (declarator.children.size() < 2 || !isRequireCall(declarator.children[1])) return;
-    const std::string spec = requireArg(declarator.children[1]);
-    if (isRelativeRequire(spec)) {
-        const Module* m = findRequiredModule(spec);
+    const std::string specifier = requireArg(declarator.children[1]);
+    if (isRelativeRequire(specifier)) {
+        const Module* m = findRequiredModule(specifier);
         if (m) out << "    " << m->id << "_init();\n";
-        out << "    /* require('" << escapeString(spec) << "') resolved at compile time */\n";
+        out << "    /* require('" << escapeString(specifier) << "') resolved at compile time */\n";
         return;
     }
     for (const ASTNode& prop : declarator.children[0].children) {
         if (prop.children.empty()) continue;
         out << "    " << resolve(patternLocal(prop)) << " = js_obj_get(";
-        emitBareRequireExpr(spec, out);
+        emitBareRequireExpr(specifier, out);
         out << ", JS_STR(\"" << escapeString(patternKey(prop)) << "\"));\n";
     }
 }

@@ -1,3 +1,4 @@
+// The dispatcher through which a hybrid program's island calls the compiled functions of the entry module.
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
 #include "codegen/text_helpers.h"

@@ -1,3 +1,4 @@
+// Expressions: the dispatch on node type, literals, names, logical, new, conditional and sequence expressions.
 #include <cctype>
 #include <cmath>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// for loops, with the names their head declares.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -27,7 +28,7 @@ ForParts forParts(const ASTNode& node) {
 
 void CEmitter::emitFor(const ASTNode& forStmt, std::ostringstream& out, int level) {
     ForParts parts = forParts(forStmt);
-    const std::set<std::string> saved = ownedLocals;
+    OwnedLocalsScope loop(ownedLocals);
     int forLevel = level;
     // Several declarators in the head: declare them in a block around the loop.
     const bool declBlock =
@@ -53,7 +54,6 @@ void CEmitter::emitFor(const ASTNode& forStmt, std::ostringstream& out, int leve
     else
         out << "{}\n";
     if (declBlock) out << indentOf(level) << "}\n";
-    ownedLocals = saved;
 }
 
 void CEmitter::emitForInit(const ASTNode& init, std::ostringstream& out) {

@@ -1,3 +1,4 @@
+// Function declarations: signatures, C++ names, prototypes, and bodies with nested functions hoisted.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -89,11 +90,10 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     os << ") {\n";
     const std::string inner = indentOf(level + 1);
     for (const std::string& p : params) os << inner << "(void)" << p << ";\n";
-    const std::set<std::string> savedOwned = ownedLocals;
     const std::vector<JumpScope> savedJumps = std::move(jumpScopes);
     jumpScopes.clear();
     const LocalShadow shadow = enterFunctionLocals(params, body);
-    ownedLocals = std::set<std::string>(params.begin(), params.end());
+    OwnedLocalsScope function(ownedLocals, {params.begin(), params.end()});
     if (body) hoistBlockVars(bodyStatements(*body), os, level + 1);
     if (body) {
         for (const ASTNode& child : body->children)
@@ -101,7 +101,6 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     }
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
         os << inner << "return JsOwned();\n";
-    ownedLocals = savedOwned;
     jumpScopes = savedJumps;
     leaveFunctionLocals(shadow);
     os << "}\n";

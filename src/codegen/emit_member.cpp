@@ -1,3 +1,4 @@
+// Member reads and the key and slot forms that member assignments and updates share.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// Dependency modules: their statics, their run-once initialiser and the module.exports they build.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

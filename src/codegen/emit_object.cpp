@@ -1,3 +1,4 @@
+// Object literals.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// Binary, unary and update operators, with 32-bit integer forms where JavaScript asks for them.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

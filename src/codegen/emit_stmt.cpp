@@ -1,3 +1,4 @@
+// Statements: the dispatch on node type, if, while, do-while, return, throw, break, continue and blocks.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -147,7 +148,6 @@ void CEmitter::emitBlock(const ASTNode& body, std::ostringstream& out, int level
 
 // Statements inside one C++ block: the owned names they declare end with the block.
 void CEmitter::emitStatementsScoped(const std::vector<const ASTNode*>& stmts, std::ostringstream& out, int level) {
-    const std::set<std::string> saved = ownedLocals;
+    OwnedLocalsScope block(ownedLocals);
     for (const ASTNode* stmt : stmts) emitStmt(*stmt, out, level);
-    ownedLocals = saved;
 }

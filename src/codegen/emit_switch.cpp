@@ -1,3 +1,4 @@
+// switch statements: an if-chain when no clause falls through, else a C++ switch from the matched clause on.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// try, catch and finally.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
@@ -68,7 +69,7 @@ void CEmitter::emitTryFinally(const ASTNode& block, const ASTNode* handler, cons
 void CEmitter::emitCatch(const ASTNode& clause, std::ostringstream& out, int level) {
     const std::string ind = indentOf(level);
     out << ind << "catch (const std::exception& __jsc_ex) {\n";
-    const std::set<std::string> saved = ownedLocals;
+    OwnedLocalsScope block(ownedLocals);
     size_t bodyIndex = 0;
     if (!clause.children.empty() && clause.children[0].type == "Identifier") {
         const std::string p = identName(clause.children[0]);
@@ -79,6 +80,5 @@ void CEmitter::emitCatch(const ASTNode& clause, std::ostringstream& out, int lev
     }
     if (clause.children.size() > bodyIndex && clause.children[bodyIndex].type == "BlockStatement")
         emitStatementsScoped(bodyStatements(clause.children[bodyIndex]), out, level + 2);
-    ownedLocals = saved;
     out << ind << "}\n";
 }

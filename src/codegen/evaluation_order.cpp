@@ -1,3 +1,4 @@
+// Keeping JavaScript's left-to-right order of operands where C++ leaves the order open.
 #include "codegen/cemitter.h"
 
 namespace {

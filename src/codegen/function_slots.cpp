@@ -1,3 +1,4 @@
+// Functions a program reassigns: they are held in a slot, and named through it as values.
 #include "codegen/cemitter.h"
 
 // JavaScript lets a function declaration's name be assigned (Babel's helpers replace themselves on their

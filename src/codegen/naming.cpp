@@ -1,3 +1,4 @@
+// Resolving a JavaScript name to its C++ text, and writing C++ string literals.
 #include "codegen/cemitter.h"
 #include "codegen/runtime_globals.h"
 

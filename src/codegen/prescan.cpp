@@ -1,3 +1,4 @@
+// Pre-scans of the syntax trees: async warnings, the runtime parts a program needs, http handler names.
 #include <cstdio>
 
 #include "codegen/cemitter.h"
@@ -87,8 +88,8 @@ void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& node) {
     if (node.type == "CallExpression" && !node.children.empty()) {
         const ASTNode& callee = node.children[0];
         if (callee.type == "Identifier" && jsonString(callee, "name") == "require") {
-            const std::string spec = requireArg(node);
-            if (!isRelativeRequire(spec)) noteBuiltinNeeds(spec);
+            const std::string specifier = requireArg(node);
+            if (!isRelativeRequire(specifier)) noteBuiltinNeeds(specifier);
         }
     }
     for (const ASTNode& child : node.children) collectBareRequireRuntimeFlags(child);

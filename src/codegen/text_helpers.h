@@ -1,3 +1,4 @@
+// Small readers of syntax-tree nodes and indentation shared by the generator's files.
 #pragma once
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// The value forms of an expression (see CEmitter in cemitter.h): value, owned and call-argument.
 #include "codegen/cemitter.h"
 
 bool CEmitter::isOwnedName(const std::string& name) const {

@@ -1,3 +1,4 @@
+// Hoisting var declarations of nested blocks to the top of their function.
 #include <algorithm>
 
 #include "codegen/cemitter.h"

@@ -15,10 +15,10 @@ std::runtime_error dynamicExecutionError(const std::string& path) {
         "The Fix: Move this logic to the QuickJS island, or rewrite it using static logic.");
 }
 
-std::runtime_error npmContaminationError(const std::string& spec, const std::string& path) {
+std::runtime_error npmContaminationError(const std::string& specifier, const std::string& path) {
     return std::runtime_error(
         "\u274C Orvan Build Error: NPM Contamination\n"
-        "You attempted to import \"" + spec + "\" inside an AOT file (" + path + ").\n"
+        "You attempted to import \"" + specifier + "\" inside an AOT file (" + path + ").\n"
         "The Fix: The AOT core only supports relative local files (e.g., ./math.js). "
         "Move all NPM dependencies to your src/island.js file.");
 }
@@ -107,9 +107,9 @@ void ModuleResolver::validateHybridAotGraph(const std::vector<Module>& modules) 
     for (const Module& m : modules) {
         std::vector<std::string> specs;
         scanRequires(m.ast, specs);
-        for (const std::string& spec : specs) {
-            bool relative = spec.rfind("./", 0) == 0 || spec.rfind("../", 0) == 0;
-            if (!relative && !findBuiltinModule(spec)) throw npmContaminationError(spec, m.path);
+        for (const std::string& specifier : specs) {
+            bool relative = specifier.rfind("./", 0) == 0 || specifier.rfind("../", 0) == 0;
+            if (!relative && !findBuiltinModule(specifier)) throw npmContaminationError(specifier, m.path);
         }
         scanHybridAotDynamicExecution(m.ast, m.path);
     }

@@ -26,9 +26,9 @@ void ModuleResolver::visit(const std::string& path) {
 
     std::vector<std::string> specs;
     scanRequires(module.ast, specs);
-    for (const std::string& spec : specs) {
-        if (spec.size() > 1 && (spec.rfind("./", 0) == 0 || spec.rfind("../", 0) == 0))
-            visit(resolvePath(path, spec));
+    for (const std::string& specifier : specs) {
+        if (specifier.size() > 1 && (specifier.rfind("./", 0) == 0 || specifier.rfind("../", 0) == 0))
+            visit(resolvePath(path, specifier));
     }
     extractExports(module.ast, module);
     modules.push_back(std::move(module));
@@ -64,10 +64,10 @@ ASTNode ModuleResolver::parseFile(const std::string& path) {
     return Parser::parseNode(program);
 }
 
-std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::string& spec) {
+std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::string& specifier) {
     std::size_t slash = fromPath.rfind('/');
     std::string folder = slash == std::string::npos ? "." : fromPath.substr(0, slash);
-    std::string r = folder + "/" + spec;
+    std::string r = folder + "/" + specifier;
     if (r.size() > 2 && r.compare(r.size() - 3, 3, ".js") == 0) return r;
     return r + ".js";
 }

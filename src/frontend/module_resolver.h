@@ -16,7 +16,7 @@ public:
 
     // The path a relative specifier names, written in fromPath. Never normalised, so the
     // generator can find modules by the exact same string.
-    static std::string resolvePath(const std::string& fromPath, const std::string& spec);
+    static std::string resolvePath(const std::string& fromPath, const std::string& specifier);
 
     // The form under which two spellings of one file compare equal (weakly canonical).
     static std::string canonicalPath(const std::string& path);

@@ -3,7 +3,8 @@
 # orvan writes, compiles each runtime source once per set of compile flags and
 # keeps the object in ORVAN_E2E_CACHE, compiles the generated file every time,
 # and links like the real compiler would. So a program costs one compile of its
-# own C++ instead of the whole runtime. The real compiler is ORVAN_E2E_CXX (c++).
+# own C++ instead of the whole runtime. An object's key covers the flags, the
+# source and every header and .inc file of the source tree. The real compiler is ORVAN_E2E_CXX (c++).
 set -u
 real=${ORVAN_E2E_CXX:-c++}
 cache=${ORVAN_E2E_CACHE:?ORVAN_E2E_CACHE must name the object cache}
@@ -21,9 +22,17 @@ while (($#)); do
 done
 [[ -n $out && -n $generated ]] || exec "$real" "${flags[@]}" "${sources[@]}" "${link[@]}"
 mkdir -p "$cache"
+# A runtime source includes headers and .inc files of its source tree: they are
+# part of every key, so editing one of them rebuilds the objects.
+tree=''
+if ((${#sources[@]})); then
+  root=${sources[0]%/runtime/*}
+  tree=$(find -L "$root" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.inc' \) -print0 |
+    sort -z | xargs -0 cat | sha1sum | cut -c1-40)
+fi
 objects=()
 for src in "${sources[@]}"; do
-  key=$({ printf '%s\n' "${flags[@]}" "$src"; cat "$src"; } | sha1sum | cut -c1-40)
+  key=$({ printf '%s\n' "${flags[@]}" "$src" "$tree"; cat "$src"; } | sha1sum | cut -c1-40)
   obj=$cache/$key.o
   if [[ ! -f $obj ]]; then
     "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1

@@ -10,7 +10,11 @@ bash "$here/install_tree.sh" "$orvan" "$src" "$work/install"
 rm -rf "$ORVAN_E2E_CACHE" "$work/warm"
 mkdir -p "$work/warm"
 cd "$work/warm"
-printf 'console.log("warm");\n' > warm.js
-"$work/install/orvan" -compile warm.js -o warm >warm.log 2>&1 &
-"$work/install/orvan" -compile warm.js -o warm-asan -cflags "$ORVAN_E2E_ASAN_FLAGS" >warm-asan.log 2>&1 &
+# A plain program, and one on the event loop with the Node I/O runtime.
+printf 'console.log("warm");\n' > plain.js
+printf 'var events = require("events");\n' > loop.js
+for kind in plain loop; do
+  "$work/install/orvan" -compile $kind.js -o $kind >$kind.log 2>&1 &
+  "$work/install/orvan" -compile $kind.js -o $kind-asan -cflags "$ORVAN_E2E_ASAN_FLAGS" >$kind-asan.log 2>&1 &
+done
 wait

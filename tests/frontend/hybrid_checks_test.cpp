@@ -19,9 +19,9 @@ std::string hybridMessage(const std::vector<Module>& modules) {
     return thrownMessage([&] { ModuleResolver::validateHybridAotGraph(modules); });
 }
 
-std::string npmMessage(const std::string& spec, const std::string& path) {
+std::string npmMessage(const std::string& specifier, const std::string& path) {
     return "\xE2\x9D\x8C Orvan Build Error: NPM Contamination\n"
-           "You attempted to import \"" + spec + "\" inside an AOT file (" + path + ").\n"
+           "You attempted to import \"" + specifier + "\" inside an AOT file (" + path + ").\n"
            "The Fix: The AOT core only supports relative local files (e.g., ./math.js). "
            "Move all NPM dependencies to your src/island.js file.";
 }
@@ -39,9 +39,9 @@ TEST(HybridChecks, OnlyRelativeFilesAndBuiltinsMayBeRequired) {
     EXPECT_EQ(hybridMessage({moduleOf("/p/ok.js", "require('./a'); require('../b.js'); require('fs');"
                                                   "require('electron'); require(name); require('x' + y);")}),
               "");
-    for (const char* spec : {"lodash", "node:fs", "fs/promises", ".", "..", "FS"}) {
-        std::string source = std::string("var m = require('") + spec + "');";
-        EXPECT_EQ(hybridMessage({moduleOf("/p/./x.js", source)}), npmMessage(spec, "/p/./x.js")) << spec;
+    for (const char* specifier : {"lodash", "node:fs", "fs/promises", ".", "..", "FS"}) {
+        std::string source = std::string("var m = require('") + specifier + "');";
+        EXPECT_EQ(hybridMessage({moduleOf("/p/./x.js", source)}), npmMessage(specifier, "/p/./x.js")) << specifier;
     }
 }
 

@@ -42,12 +42,12 @@ async function commonJsAsEsm(source, isEntry) {
     })).code;
   }
   const imports = new Map();
-  const body = code.replace(REQUIRE, (whole, _q, spec) => {
-    if (builtins.has(spec)) return whole;
-    if (!imports.has(spec)) imports.set(spec, `__orvan_dep${imports.size}`);
-    return `${imports.get(spec)}.default`;
+  const body = code.replace(REQUIRE, (whole, _q, specifier) => {
+    if (builtins.has(specifier)) return whole;
+    if (!imports.has(specifier)) imports.set(specifier, `__orvan_dep${imports.size}`);
+    return `${imports.get(specifier)}.default`;
   });
-  const head = [...imports].map(([spec, name]) => `import * as ${name} from ${JSON.stringify(spec)};`);
+  const head = [...imports].map(([specifier, name]) => `import * as ${name} from ${JSON.stringify(specifier)};`);
   if (isEntry) return `${head.join('\n')}\n${body}\n`;
   return `${head.join('\n')}\nvar ${holder} = { exports: {} };\n${body}\n` +
     `export default ${holder}.exports;\n`;

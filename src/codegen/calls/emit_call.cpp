@@ -1,3 +1,4 @@
+// Calls: the entry point for every call, the argument lists and the argument value forms.
 #include "codegen/cemitter.h"
 
 void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult) {

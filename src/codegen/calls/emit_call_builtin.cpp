@@ -1,3 +1,4 @@
+// Calls of built-in module functions that the runtime offers as direct C++ entries, and http.createServer.
 #include "codegen/cemitter.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Calls of a name: direct C++ calls of compiled functions, calls through the runtime of other values, and require().
 #include "codegen/cemitter.h"
 
 // Calls whose callee is a plain name: the global functions, a function destructured from a bare
@@ -50,15 +51,15 @@ void CEmitter::emitValueCall(const ASTNode& callee, const std::vector<const ASTN
 // require(...) outside the declarations that bind it: a relative module runs its initialiser and yields
 // its exports, a built-in module the runtime's module, anything else the unsupported-package marker.
 void CEmitter::emitRequireCall(const ASTNode& call, std::ostringstream& os, bool borrowResult) {
-    const std::string spec = requireArg(call);
-    if (isRelativeRequire(spec)) {
-        const Module* m = findRequiredModule(spec);
+    const std::string specifier = requireArg(call);
+    if (isRelativeRequire(specifier)) {
+        const Module* m = findRequiredModule(specifier);
         const std::string value = m ? "(" + m->id + "_init(), " + m->id + "_exports)" : "JS_UNDEFINED()";
         os << (borrowResult ? value : "JsOwned::from_borrowed(" + value + ")");
         return;
     }
     os << "JsOwned::from_value(";
-    emitBareRequireExpr(spec, os);
+    emitBareRequireExpr(specifier, os);
     os << ")";
     if (borrowResult) os << ".borrow()";
 }

@@ -1,3 +1,4 @@
+// Calls of the global conversion functions (String, Number, Boolean), eval, Function and the timers.
 #include <algorithm>
 
 #include "codegen/cemitter.h"

@@ -1,3 +1,4 @@
+// Method calls: obj.name(...) and obj[key](...), with this bound to the object.
 #include <algorithm>
 
 #include "codegen/cemitter.h"

@@ -1,3 +1,4 @@
+// Calls whose callee and arguments must be evaluated strictly left to right, through numbered locals.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

@@ -1,3 +1,4 @@
+// Names nothing in scope declares: which ones the runtime declares, and the ReferenceError for the rest.
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
 #include "codegen/runtime_globals.h"

@@ -1,3 +1,4 @@
+// Bodies of the native functions that stand for function expressions, written with the names where each was first named.
 #include "codegen/cemitter.h"
 
 namespace {
@@ -22,12 +23,11 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
         out << "    JsOwned " << params[i] << " = argc > " << i << " ? JsOwned::from_value(js_clone_value(argv[" << i
             << "])) : JsOwned();\n";
     if (params.empty()) out << "    (void)argc;\n    (void)argv;\n";
-    const std::set<std::string> savedOwned = ownedLocals;
+    OwnedLocalsScope function(ownedLocals, {params.begin(), params.end()});
     const int savedInFe = inFeNative;
     const std::vector<JumpScope> savedJumps = std::move(jumpScopes);
     jumpScopes.clear();
     const LocalShadow shadow = enterFunctionLocals(params, body);
-    ownedLocals = std::set<std::string>(params.begin(), params.end());
     inFeNative = 1;
     // A named function expression sees itself under its own name.
     if (!ownName.empty() && !ownedLocals.count(ownName) && body && mentionsName(*body, ownName)) {
@@ -37,7 +37,6 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
     if (body)
         for (const ASTNode& stmt : body->children) emitStmt(stmt, out, 1);
     inFeNative = savedInFe;
-    ownedLocals = savedOwned;
     jumpScopes = savedJumps;
     leaveFunctionLocals(shadow);
     if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")

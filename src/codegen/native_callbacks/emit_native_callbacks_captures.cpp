@@ -1,3 +1,4 @@
+// Reports of enclosing locals that nested functions read (closures the generator cannot capture).
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 

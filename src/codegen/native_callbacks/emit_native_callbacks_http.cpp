@@ -1,3 +1,4 @@
+// Adapters that let an http server call a compiled request handler.
 #include "codegen/cemitter.h"
 #include "support/identifiers.h"
 

@@ -1,3 +1,4 @@
+// Numbering function expressions as native functions, and recording every compiled function's arity.
 #include <stdexcept>
 
 #include "codegen/cemitter.h"

@@ -1,3 +1,4 @@
+// What a require declaration binds: exported functions of relative modules, aliases of built-in modules.
 #include "codegen/cemitter.h"
 #include "frontend/builtin_modules.h"
 #include "frontend/module_resolver.h"
@@ -5,9 +6,9 @@
 void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPath) {
     if (decl.type != "VariableDeclarator" || decl.children.size() < 2 || !isRequireCall(decl.children[1])) return;
     const ASTNode& target = decl.children[0];
-    const std::string spec = requireArg(decl.children[1]);
-    if (isRelativeRequire(spec)) {
-        const Module* m = findModule(ModuleResolver::resolvePath(fromPath, spec));
+    const std::string specifier = requireArg(decl.children[1]);
+    if (isRelativeRequire(specifier)) {
+        const Module* m = findModule(ModuleResolver::resolvePath(fromPath, specifier));
         if (!m) return;
         if (target.type == "ObjectPattern") {
             for (const ASTNode& prop : target.children) {
@@ -23,10 +24,10 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
         }
         return;
     }
-    const std::string builtin = builtinModuleName(spec);
+    const std::string builtin = builtinModuleName(specifier);
     noteBuiltinNeeds(builtin);
     if (target.type == "Identifier") {
-        bareRequireAliases[identName(target)] = builtin.empty() ? spec : builtin;
+        bareRequireAliases[identName(target)] = builtin.empty() ? specifier : builtin;
     } else if (target.type == "ObjectPattern") {
         for (const ASTNode& prop : target.children) {
             if (prop.children.empty()) continue;

@@ -1,3 +1,4 @@
+// What a module exports under a symbol.
 #include "codegen/cemitter.h"
 
 // The value a module exports under a symbol: a function the module reassigns is exported with the value its

@@ -1,3 +1,4 @@
+// Finding the module a relative specifier names.
 #include <filesystem>
 #include <system_error>
 
@@ -26,6 +27,6 @@ const Module* CEmitter::findModule(const std::string& path) const {
     return nullptr;
 }
 
-const Module* CEmitter::findRequiredModule(const std::string& spec) const {
-    return findModule(ModuleResolver::resolvePath(currentModulePath, spec));
+const Module* CEmitter::findRequiredModule(const std::string& specifier) const {
+    return findModule(ModuleResolver::resolvePath(currentModulePath, specifier));
 }

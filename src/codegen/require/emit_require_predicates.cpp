@@ -1,3 +1,4 @@
+// Recognising require calls, their specifiers and module.exports / exports forms in syntax trees.
 #include <cmath>
 
 #include "codegen/cemitter.h"
@@ -23,8 +24,8 @@ std::string CEmitter::requireArg(const ASTNode& call) {
     return std::string();
 }
 
-bool CEmitter::isRelativeRequire(const std::string& spec) {
-    return (spec.size() >= 2 && spec.compare(0, 2, "./") == 0) || spec.compare(0, 3, "../") == 0;
+bool CEmitter::isRelativeRequire(const std::string& specifier) {
+    return (specifier.size() >= 2 && specifier.compare(0, 2, "./") == 0) || specifier.compare(0, 3, "../") == 0;
 }
 
 bool CEmitter::isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName) {

@@ -14,9 +14,9 @@ void bindFirstDecl(ProgramEmitter& p) {
     p.em.resolveRequireDecl(decl, p.list.back().path);
 }
 
-std::string bareValue(CEmitter& em, const std::string& spec, std::string* warning) {
+std::string bareValue(CEmitter& em, const std::string& specifier, std::string* warning) {
     std::ostringstream os;
-    *warning = stderrOf([&] { em.emitBareRequireExpr(spec, os); });
+    *warning = stderrOf([&] { em.emitBareRequireExpr(specifier, os); });
     return os.str();
 }
 
@@ -103,8 +103,10 @@ TEST(BareRequireValue, BuiltinsLoadUnderEitherNameAndOtherPackagesThrowWhenRequi
 }
 
 TEST(RequirePredicates, SpecifiersAndArguments) {
-    for (const char* spec : {"", ".", "..", "/x", "x/./y", ".x"}) EXPECT_FALSE(CEmitter::isRelativeRequire(spec)) << spec;
-    for (const char* spec : {"./", "../", "../../z", "./a"}) EXPECT_TRUE(CEmitter::isRelativeRequire(spec)) << spec;
+    for (const char* specifier : {"", ".", "..", "/x", "x/./y", ".x"})
+        EXPECT_FALSE(CEmitter::isRelativeRequire(specifier)) << specifier;
+    for (const char* specifier : {"./", "../", "../../z", "./a"})
+        EXPECT_TRUE(CEmitter::isRelativeRequire(specifier)) << specifier;
 
     auto arg = [](const std::string& call) { return CEmitter::requireArg(parseProgram(call).children[0].children[0]); };
     EXPECT_EQ(arg("require('./a')"), "./a");

@@ -5,8 +5,8 @@ var iv = setInterval(function () {
   n = n + 1;
   console.log('tick', n);
   if (n === 3) clearInterval(iv);
-}, 5);
-setTimeout(function () { console.log('late'); }, 40);
+}, 20);
+setTimeout(function () { console.log('late'); }, 400);
 setTimeout(function () { console.log('first'); }, 0);
 var never = setTimeout(function () { console.log('never'); }, 10);
 clearTimeout(never);

@@ -1,4 +1,0 @@
-console.log("to stdout");
-console.error("to stderr");
-console.warn("warned");
-console.log("done");

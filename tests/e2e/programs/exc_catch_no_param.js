@@ -1,7 +1,0 @@
-var ok = true;
-try {
-  throw "x";
-} catch {
-  ok = false;
-}
-console.log(ok);
