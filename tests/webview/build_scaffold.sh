@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Scaffolds a project, gives it the entry under test and builds it as a plain
+# web-view program: <work>/scaffold/app.
+# Usage: build_scaffold.sh <orvan> <plain_build> <install root> <work>
+set -u
+orvan=$1 build=$2 root=$3 work=$4
+here=$(cd "$(dirname "$0")" && pwd)
+dir=$work/scaffold
+rm -rf "$dir" && mkdir -p "$work" || exit 1
+"$orvan" -init "$dir" 2>/dev/null || { echo "FAIL: -init"; exit 1; }
+cp "$here/scaffold_main.js" "$dir/src/main.js" || exit 1
+if ! "$build" "$root" "$dir" "$dir/app" >"$dir/build.log" 2>&1; then
+  echo "FAIL: build"
+  cat "$dir/build.log"
+  exit 1
+fi
