@@ -64,6 +64,8 @@ WebKitWebContext* appContext() {
 
 void onLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {
     OpenWindow* w = static_cast<OpenWindow*>(data);
+    // scripts sent while another page loads wait for that page
+    if (event == WEBKIT_LOAD_STARTED) w->loaded = false;
     if (event != WEBKIT_LOAD_FINISHED) return;
     w->loaded = true;
     std::vector<std::string> scripts;

@@ -13,6 +13,8 @@ let poll;
 
 function ready() {
   Orvan.emit("hello from main");
+  Orvan.emit("status", { ok: true });
+  Orvan.emit("utf8", "h\u00e9llo \u2713");
   return "emitted";
 }
 
@@ -29,6 +31,7 @@ function report(payload) {
   console.log("page output:");
   console.log(seen.out);
   console.log("image width: " + seen.img);
+  console.log("decoded as UTF-8: " + seen.utf8);
   console.log(seen.probes.join("\n"));
   Orvan.close();
   return "reported";
@@ -42,7 +45,8 @@ const helpers =
   "function waitFor(test, then) { var n = 0; var t = setInterval(function () {" +
   " var v = test(); if (v || ++n > 400) { clearInterval(t); then(v); } }, 25); }" +
   "function bridge(o) { return 'orvan://app/__bridge__/' + encodeURIComponent(JSON.stringify(o)); }" +
-  "var out = document.getElementById('o'); var img = document.querySelector('img');";
+  "var out = document.getElementById('o'); var img = document.querySelector('img');" +
+  "function count(text) { return out.textContent.split(text).length - 1; }";
 
 const interact =
   helpers +
@@ -67,12 +71,17 @@ const interact =
   "  lines.push(probes[i][0] + ': ' + r.status + ' ' + (r.headers.get('content-type') || '') + ' ' + t.slice(0, 60)); }); })" +
   " .catch(function (e) { lines.push(probes[i][0] + ': failed ' + e); })" +
   " .then(function () { probe(i + 1, lines, done); }); }" +
+  "var utf8 = '';" +
+  "window.addEventListener('orvan-backend', function (e) { if (e.detail.name !== 'utf8') return;" +
+  " var b = atob(e.detail.payloadB64); var bytes = new Uint8Array(b.length);" +
+  " for (var i = 0; i < b.length; i++) bytes[i] = b.charCodeAt(i);" +
+  " utf8 = new TextDecoder().decode(bytes); });" +
   "document.getElementById('b').click();" +
   "waitFor(function () { return out.textContent.indexOf('fetch ') >= 0; }, function () {" +
   " fetch(bridge({ cmd: 'ready' }));" +
-  " waitFor(function () { return out.textContent.indexOf('reply ') >= 0 && img.complete; }, function () {" +
+  " waitFor(function () { return count('reply ') === 3 && img.complete; }, function () {" +
   "  probe(0, [], function (lines) {" +
-  "   fetch(bridge({ cmd: 'report', out: out.textContent, img: img.naturalWidth, probes: lines })); }); }); });";
+  "   fetch(bridge({ cmd: 'report', out: out.textContent, img: img.naturalWidth, utf8: utf8, probes: lines })); }); }); });";
 
 const shot =
   helpers +
