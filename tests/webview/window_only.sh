@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A program that only opens windows (it links without the event loop): bad
-# arguments, two windows one after another with the sizes their features and
+# arguments, three windows one after another (page text and a public file) with the sizes their features and
 # options ask for, a window refused while one is open, and without a display
 # a clear message and status 1.
 # Usage: window_only.sh <plain_build> <install root> <fixture> <work>
@@ -23,6 +23,8 @@ printf '%s\n' "opening" \
 cp "$dir/expected-headless" "$dir/expected"
 printf '%s\n' "nested: orvan: window.open: a window is already open; windows open one after another" \
   "inner size 800x600" "bye from the page" "first window closed" "inner size 320x200" "second window closed" \
+  "nested: orvan: window.open: a window is already open; windows open one after another" \
+  "inner size 800x600" "bye from the page" "third window closed" \
   "after closing: false false" >>"$dir/expected"
 if ((status != 0)) || ! diff "$dir/expected" "$dir/run.out"; then
   echo "FAIL: with a display, status $status"; cat "$dir/run.err"; fail=1

@@ -1,6 +1,7 @@
 "use strict";
-// Opens two windows one after another and nothing else: no timers, no
-// servers. The first closes through the bridge, the second by itself.
+// Opens three windows one after another and nothing else: no timers, no
+// servers. The first (the inlined page) and the third (the same page from the
+// app's origin) close through the bridge, the second by itself.
 function nested() {
   try {
     window.open("<p>inner</p>");
@@ -41,4 +42,6 @@ window.open(
   { width: 320 }
 );
 console.log("second window closed");
+window.open("/index.html", "third");
+console.log("third window closed");
 console.log("after closing: " + Orvan.emit("late") + " " + Orvan.close());
