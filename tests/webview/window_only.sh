@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A program that only opens windows (it links without the event loop): bad
-# arguments, three windows one after another (page text and a public file) with the sizes their features and
-# options ask for, a window refused while one is open, and without a display
-# a clear message and status 1.
+# arguments, three windows one after another (page text and a public file's
+# path) with the sizes their features and options ask for, a window refused
+# while one is open, and without a display a clear message and status 1.
 # Usage: window_only.sh <plain_build> <install root> <fixture> <work>
 set -u
 build=$1 root=$2 fixture=$3 work=$4
