@@ -96,6 +96,8 @@ void onDestroy(GtkWidget*, gpointer data) {
     OpenWindow* w = static_cast<OpenWindow*>(data);
     if (w->closeLater) g_source_remove(w->closeLater);
     w->closeLater = 0;
+    // the view may outlive this call by a little; its signals must not reach `w`
+    if (w->view) g_signal_handlers_disconnect_by_data(w->view, w);
     w->window = nullptr;
     w->view = nullptr;
     g_main_loop_quit(w->loop);

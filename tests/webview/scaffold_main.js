@@ -64,7 +64,9 @@ const interact =
   " ['bridge throws', bridge({ cmd: 'fail', n: 3 })]," +
   " ['bridge missing', bridge({ cmd: 'nosuch' })]," +
   " ['bridge no cmd', bridge({ x: 1 })]," +
-  " ['bridge not json', 'orvan://app/__bridge__/not%20json']];" +
+  " ['bridge not json', 'orvan://app/__bridge__/not%20json']," +
+  " ['bridge nested deeply', 'orvan://app/__bridge__/' + encodeURIComponent('{\"cmd\":\"data\",\"x\":' +" +
+  "   '['.repeat(100000) + ']'.repeat(100000) + '}')]];" +
   "function probe(i, lines, done) {" +
   " if (i === probes.length) { done(lines); return; }" +
   " fetch(probes[i][1]).then(function (r) { return r.text().then(function (t) {" +
