@@ -117,8 +117,8 @@ void loadContent(WebKitWebView* view, const JsValue& content) {
         return;
     }
     const std::string text = jsrt_str(content);
-    const std::string lead = trimmed(text.substr(0, 64));
-    if (!lead.empty() && lead[0] == '<') {
+    const std::size_t lead = text.find_first_not_of(" \t\r\n");
+    if (lead != std::string::npos && text[lead] == '<') {
         webkit_web_view_load_html(view, text.c_str(), "orvan://app/");
     } else if (hasScheme(text)) {
         webkit_web_view_load_uri(view, text.c_str());

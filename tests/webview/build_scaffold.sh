@@ -10,6 +10,8 @@ dir=$work/$name
 rm -rf "$dir" && mkdir -p "$work" || exit 1
 "$orvan" -init "$dir" 2>/dev/null || { echo "FAIL: -init"; exit 1; }
 cp "$here/scaffold_main.js" "$dir/src/main.js" || exit 1
+# the scaffold is a hybrid project; the web view is the plain kind's
+printf '{\n  "entry": "src/main.js",\n  "publicDir": "public"\n}\n' >"$dir/orvan.config.json"
 if ! "$build" "$root" "$dir" "$dir/app" >"$dir/build.log" 2>&1; then
   echo "FAIL: build"
   cat "$dir/build.log"
