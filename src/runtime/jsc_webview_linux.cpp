@@ -152,7 +152,7 @@ bool jsrt_webview_run_script(const std::string& js) {
 // that closes it still gets its answer to the page first.
 bool jsrt_webview_close() {
     if (!g_open || !g_open->window) return false;
-    if (!g_open->closeLater) g_open->closeLater = g_idle_add(destroyWindowLater, g_open);
+    if (!g_open->closeLater) g_open->closeLater = g_idle_add_full(G_PRIORITY_HIGH_IDLE, destroyWindowLater, g_open, nullptr);
     return true;
 }
 
