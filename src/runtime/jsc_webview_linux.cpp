@@ -152,7 +152,8 @@ bool jsrt_webview_run_script(const std::string& js) {
 // that closes it still gets its answer to the page first.
 bool jsrt_webview_close() {
     if (!g_open || !g_open->window) return false;
-    if (!g_open->closeLater) g_open->closeLater = g_idle_add_full(G_PRIORITY_HIGH_IDLE, destroyWindowLater, g_open, nullptr);
+    if (!g_open->closeLater)
+        g_open->closeLater = g_idle_add_full(G_PRIORITY_HIGH_IDLE, destroyWindowLater, g_open, nullptr);
     return true;
 }
 
@@ -162,7 +163,8 @@ JsValue js_window_open(const JsValue& content, const JsValue& title, const JsVal
         jsrt_throw_error("TypeError", "window.open expects the page's HTML, a URL or a file's path as a string. "
                                       "Received " + jsrt_inspect(content));
     const WindowOptions opts = windowOptions(features, options);
-    if (g_open) jsrt_throw_error("Error", "orvan: window.open: a window is already open; windows open one after another");
+    if (g_open)
+        jsrt_throw_error("Error", "orvan: window.open: a window is already open; windows open one after another");
     ensureDisplay();
 
     OpenWindow w;
