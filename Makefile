@@ -10,7 +10,8 @@ QJS_OBJS   := quickjs.o dtoa.o libregexp.o libunicode.o cutils.o quickjs-libc.o
 QJS_CFLAGS := -O2 -fPIC -D_GNU_SOURCE -DCONFIG_VERSION=\"2021-03-27\" -DCONFIG_BIGNUM \
               -Wno-array-bounds -Wno-format-truncation -Wno-stringop-overflow
 APT_PKGS   := nlohmann-json3-dev libuv1-dev libssl-dev pkg-config libgtk-3-dev \
-              libwebkit2gtk-4.1-dev xvfb xauth curl wrk g++ cmake libgtest-dev
+              libwebkit2gtk-4.1-dev xvfb xauth imagemagick fonts-dejavu-core curl wrk g++ cmake \
+              libgtest-dev
 
 .PHONY: all deps apt-deps npm-deps tools-deps quickjs build test demo bench bench-http clean
 

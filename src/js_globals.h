@@ -21,8 +21,9 @@ typedef JsValue (*JsAotDispatch)(const char* name, const char* json);
 void jsc_hybrid_set_aot_dispatch(JsAotDispatch fn);
 JsAotDispatch jsc_hybrid_get_aot_dispatch();
 
-// window.open(url, title, width, height): needs a web-view build.
-JsValue js_window_open(const JsValue& url, const JsValue& title, const JsValue& width, const JsValue& height);
+// window.open(content, title, features, options): needs a web-view build.
+JsValue js_window_open(const JsValue& content, const JsValue& title, const JsValue& features,
+                       const JsValue& options);
 
 // ---- JavaScript globals named directly by generated code -------------------------
 extern JsValue Object, Array, String, Number, Boolean, Date, Error, TypeError, RangeError,

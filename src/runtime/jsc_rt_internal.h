@@ -102,6 +102,10 @@ void jsrt_mark_module(const JsValue& obj, const char* module);
 // Installs the native members of the `Orvan` object (GUI builds add some).
 void jsc_orvan_native_install(const JsValue& orvan);
 
+// Whether the entry module has a top-level function of this name that the
+// by-name dispatcher can call (false in a stripped program).
+bool jsrt_entry_function_exists(const std::string& name);
+
 // Prototype object consulted for property reads and method calls on Buffer
 // values (filled by the Buffer implementation).
 JsValue& jsrt_buffer_prototype();
