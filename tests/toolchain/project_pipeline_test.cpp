@@ -14,8 +14,7 @@ namespace {
 // A project build against the source tree's parser libraries and runtime, with a
 // stand-in bundling script (copies its entry, or writes BUNDLE_TEXT, and records
 // its arguments) and a stand-in C++ compiler that keeps the generated text and
-// writes the "executable" as a shell script: it prints its arguments one a line,
-// prints PROGRAM_STDERR on standard error, and exits with PROGRAM_STATUS.
+// writes the "executable" as a shell script that prints its arguments one a line.
 class Project : public ::testing::Test {
 protected:
     TempDir dir{"project"};
@@ -43,13 +42,11 @@ protected:
             "while [ $# -gt 0 ]; do\n"
             "  case $1 in -o) out=$2; shift; cp \"$2\" '" + generated.string() + "';; esac; shift\n"
             "done\n"
-            "printf '%s\\n' '#!/bin/sh' 'for a in \"$@\"; do printf \"[%s]\\n\" \"$a\"; done' "
-            "'[ -n \"$PROGRAM_STDERR\" ] && printf \"%s\\n\" \"$PROGRAM_STDERR\" >&2' "
-            "'[ -n \"$PROGRAM_SIGNAL\" ] && kill -\"$PROGRAM_SIGNAL\" $$' 'exit ${PROGRAM_STATUS:-0}' > \"$out\"\n"
+            "printf '%s\\n' '#!/bin/sh' 'for a in \"$@\"; do printf \"[%s]\\n\" \"$a\"; done' > \"$out\"\n"
             "chmod +x \"$out\"\n",
             true);
         setenv("CXX", cxx.c_str(), 1);
-        for (const char* v : {"BUNDLE_TEXT", "PROGRAM_STATUS", "PROGRAM_STDERR", "PROGRAM_SIGNAL"}) unsetenv(v);
+        unsetenv("BUNDLE_TEXT");
         fs::create_directories(work);
         fs::current_path(work);
     }
@@ -285,32 +282,6 @@ TEST_F(Project, TimingWithoutRunReportsTheBuildTwice) {
     EXPECT_TRUE(testing::internal::RE::PartialMatch(
         r.err, "orvan: built \"[^\"]*\"\norvan benchmark \\(build\\): ([0-9]+)ms\n\norvan benchmark:\n  build: [0-9]+ms\n$"))
         << r.err;
-}
-
-TEST_F(Project, RunPassesArgumentsAsGivenAndRelaysMergedOutput) {
-    project(kPlain);
-    fs::create_directories(work / "with blank");
-    CliOptions o = opts();
-    o.run = true;
-    o.output = "with blank/prog";
-    o.runArgs = {"two words", "say \"hi\"", "$(touch pwned)", "`touch pwned`", "", "back\\slash", "it's"};
-    setenv("PROGRAM_STDERR", "from stderr", 1);
-    Result r = build(o);
-    unsetenv("PROGRAM_STDERR");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "[two words]\n[say \"hi\"]\n[$(touch pwned)]\n[`touch pwned`]\n[]\n[back\\slash]\n[it's]\n"
-                     "from stderr\n");
-    EXPECT_FALSE(fs::exists(work / "pwned"));
-    EXPECT_TRUE(has(r.err, "orvan: running \"" + (work / "with blank/prog").generic_string() + "\" ...\n")) << r.err;
-
-    o.runArgs.clear();
-    setenv("PROGRAM_STATUS", "3", 1);
-    EXPECT_EQ(build(o).status, 1);
-    unsetenv("PROGRAM_STATUS");
-    setenv("PROGRAM_SIGNAL", "KILL", 1);
-    r = build(o);
-    unsetenv("PROGRAM_SIGNAL");
-    EXPECT_EQ(r.status, 1);
 }
 
 TEST_F(Project, RunTimingNamesTheFirstOutputOrTheEnd) {
