@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 
 ProjectConfig readProjectConfig(const std::filesystem::path& file) {
     const nlohmann::json doc = nlohmann::json::parse(readFileToString(file.string()));

@@ -11,7 +11,7 @@
 
 #include "codegen/cemitter.h"
 #include "driver/elapsed_ms.h"
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 #include "driver/flows.h"
 #include "driver/invoke_compiler.h"
 #include "driver/page_placeholder.h"

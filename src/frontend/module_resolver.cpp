@@ -1,11 +1,11 @@
 #include "frontend/module_resolver.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "frontend/engine_host.h"
+#include "support/file_readers.h"
+#include "support/identifiers.h"
 
 namespace fs = std::filesystem;
 
@@ -38,9 +38,7 @@ std::string ModuleResolver::takeId(const std::string& path) {
     std::string base = path.substr(path.rfind('/') + 1);
     std::size_t dot = base.rfind('.');
     if (dot != std::string::npos) base.erase(dot);
-    std::string idBase = "mod_";
-    for (unsigned char c : base)
-        idBase += ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) ? char(c) : '_';
+    const std::string idBase = "mod_" + sanitizeIdent(base);
 
     // A base that itself ends in "_<n>" can collide with a counted id; skip ids already taken.
     int& count = idCounts[idBase];
@@ -52,11 +50,9 @@ std::string ModuleResolver::takeId(const std::string& path) {
 }
 
 ASTNode ModuleResolver::parseFile(const std::string& path) {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in.is_open()) throw std::runtime_error("orvan: cannot open: " + path);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
+    const std::optional<std::string> read = readWholeFile(path);
+    if (!read) throw std::runtime_error("orvan: cannot open: " + path);
+    const std::string& text = *read;
 
     roughValidateDynamicImportSource(text, path);
     const std::string transformed = babelTransformSource(ctx, text, path);
