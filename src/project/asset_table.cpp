@@ -50,13 +50,16 @@ const char* const kLookup =
     "  return 0;\n"
     "}\n";
 
-// Text for a C string literal: backslash and double quote escaped, line feed as \n.
+// Text for a C string literal: backslash and double quote escaped, line feed as \n
+// and carriage return as \r (the compiler would end the literal at either).
 std::string esc(const std::string& s) {
     std::string out;
     for (char c : s) {
         if (c == '"' || c == '\\') out += '\\';
         if (c == '\n')
             out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
         else
             out += c;
     }

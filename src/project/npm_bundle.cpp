@@ -73,7 +73,8 @@ std::string npmProjectRootForEntry(const fs::path& entry) {
 }
 
 bool packageLooksReactProject(const fs::path& packageJson) {
-    if (!fs::exists(packageJson)) return false;
+    // A folder (or anything else that is no file) of that name is no package.json.
+    if (!fs::is_regular_file(packageJson)) return false;
     std::ifstream in(packageJson);
     if (!in) return false;
     nlohmann::json doc;

@@ -144,6 +144,12 @@ TEST(AssetTable, QuotesAndBackslashesInPathsAreEscaped) {
     EXPECT_NE(emitFolder(tmp).find("    { \"say\\\"hi\\\\.txt\" , jsc_emb_blob_say_hi__txt ,"), std::string::npos);
 }
 
+TEST(AssetTable, LineEndsInPathsStayInsideTheStringLiteral) {
+    TempDir tmp;
+    tmp.write("pub/crlf\r\n.txt", "q");
+    EXPECT_NE(emitFolder(tmp).find("    { \"crlf\\r\\n.txt\" , jsc_emb_blob_crlf___txt ,"), std::string::npos);
+}
+
 TEST(AssetTable, MimeTypesByLowerCasedExtension) {
     using jsc_embed_gen::mimeForExtension;
     EXPECT_EQ(mimeForExtension("LOGO.PNG"), "image/png");

@@ -163,4 +163,7 @@ TEST(ReactProject, LooksInTheThreeDependencySections) {
     EXPECT_FALSE(check(R"({"dependencies":["react"]})"));
     EXPECT_FALSE(check(R"([{"dependencies":{"react":"18"}}])"));
     EXPECT_THROW(check("{ not json"), std::exception);
+    fs::remove(d.path() / "package.json");
+    fs::create_directories(d.path() / "package.json");
+    EXPECT_FALSE(packageLooksReactProject(d.path() / "package.json"));
 }

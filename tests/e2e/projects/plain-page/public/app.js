@@ -1,0 +1,1 @@
+document.querySelector("h1").onclick = () => console.log("clicked");
