@@ -4,9 +4,16 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
+
+bool isRegularFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec) && !ec;
+}
 
 std::string readFileToString(const std::string& path) {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
+    std::ifstream in;
+    if (isRegularFile(path)) in.open(path, std::ios::in | std::ios::binary);
     if (!in.is_open()) throw std::runtime_error("orvan: cannot open file: " + path);
     std::ostringstream out;
     out << in.rdbuf();
@@ -14,7 +21,9 @@ std::string readFileToString(const std::string& path) {
 }
 
 std::vector<unsigned char> readFileToBytes(const std::filesystem::path& path) {
-    std::ifstream in(path.native(), std::ios::in | std::ios::binary);
-    if (in.fail() || in.bad()) throw std::runtime_error("cannot read " + path.generic_string());
+    std::ifstream in;
+    if (isRegularFile(path)) in.open(path.native(), std::ios::in | std::ios::binary);
+    if (!in.is_open() || in.fail() || in.bad())
+        throw std::runtime_error("cannot read " + path.generic_string());
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

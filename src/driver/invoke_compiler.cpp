@@ -45,6 +45,20 @@ std::string shDoubleQuote(const std::string& text) {
     return out;
 }
 
+std::string quoteFlagWords(const std::string& flags) {
+    std::string out;
+    const std::string flat = flattenFlagsForShell(flags);
+    std::size_t start = 0;
+    while (start < flat.size()) {
+        std::size_t end = flat.find(' ', start);
+        if (end == std::string::npos) end = flat.size();
+        if (!out.empty()) out += ' ';
+        out += shDoubleQuote(flat.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
 bool shellSucceeded(int status) { return status != -1 && (status & 0xff7f) == 0; }
 
 std::string readPipe(const char* command) {
@@ -161,7 +175,7 @@ std::string compilerCommand(const CompileRequest& req, const CompilerLayout& lay
     cmd += " -ldl";
     appendFlags(cmd, flags.gtkLibs);
     appendFlags(cmd, flags.webviewLibs);
-    if (!req.extraFlags.empty()) cmd += " " + flattenFlagsForShell(req.extraFlags);
+    if (!req.extraFlags.empty()) cmd += " " + quoteFlagWords(req.extraFlags);
     if (libuvOn) appendFlags(cmd, flags.uvLibs);
     if (opensslOn) appendFlags(cmd, flags.sslLibs);
     cmd += " 2>&1";

@@ -79,5 +79,10 @@ std::string compilerCommand(const CompileRequest& req, const CompilerLayout& lay
 // `text` as one double-quoted shell word that the shell passes on literally.
 std::string shDoubleQuote(const std::string& text);
 
+// The user's extra compiler flags as shell words: split at blanks, tabs and line
+// ends, each word quoted on its own, so that several flags still arrive as
+// several arguments but nothing in them is expanded or run by the shell.
+std::string quoteFlagWords(const std::string& flags);
+
 // True when a status returned by system() means a normal exit with code 0.
 bool shellSucceeded(int status);

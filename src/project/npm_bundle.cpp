@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <system_error>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
@@ -85,7 +86,9 @@ std::string npmProjectRootForEntry(const fs::path& entry) {
 }
 
 bool packageLooksReactProject(const fs::path& packageJson) {
-    if (!fs::exists(packageJson)) return false;
+    // Only a regular file can say anything; a folder of that name means no React.
+    std::error_code ec;
+    if (!fs::is_regular_file(packageJson, ec)) return false;
     std::ifstream in(packageJson);
     if (!in) return false;
     nlohmann::json doc;
