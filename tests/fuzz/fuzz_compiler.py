@@ -11,6 +11,9 @@ compiler runs on it with --print-c. Recorded as findings:
   - the compiler ended by a signal (a crash);
   - the compiler ran longer than the time limit (a hang);
   - the compiler accepted the program (status 0) but its C++ does not compile.
+A program that requires a package the compiler does not know is refused on
+purpose at C++ compile time (the unsupported-package marker names it); such
+cases are counted apart, not as findings.
 The C++ check is the compiler's own first stage on the generated unit
 (-fsyntax-only against the runtime headers), which is what a generator fault
 breaks; the runtime sources themselves never change between cases.
@@ -25,6 +28,8 @@ import signal
 import subprocess
 import sys
 import tempfile
+
+MARKER = b"js_require_unsupported_"
 
 TOKENS = [
     "var", "let", "const", "function", "return", "if", "else", "for", "while", "do", "break",
@@ -90,6 +95,8 @@ def run_case(args, index, kind, source):
         except subprocess.TimeoutExpired:
             return index, kind, "C++ check hang", source, b""
         if check.returncode != 0:
+            if MARKER in proc.stdout:
+                return index, kind, "refused by marker", source, b""
             return index, kind, "C++ compiler failed", source, check.stderr[-4000:]
         return index, kind, "accepted", source, b""
     finally:
@@ -122,7 +129,7 @@ def main():
 
     os.makedirs(args.out, exist_ok=True)
     counts = {"signal": 0, "hang": 0, "C++ compiler failed": 0}
-    accepted = 0
+    accepted = by_marker = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         futures = [pool.submit(run_case, args, i, kind, src) for i, (kind, src) in enumerate(cases)]
         for fut in concurrent.futures.as_completed(futures):
@@ -132,6 +139,9 @@ def main():
             if finding == "accepted":
                 accepted += 1
                 continue
+            if finding == "refused by marker":
+                by_marker += 1
+                continue
             key = "signal" if finding.startswith("signal") else ("hang" if "hang" in finding else finding)
             counts[key] = counts.get(key, 0) + 1
             base = os.path.join(args.out, "case%05d" % index)
@@ -140,9 +150,10 @@ def main():
             with open(base + ".txt", "wb") as f:
                 f.write((finding + " (" + kind + ")\n").encode() + detail)
             print("case %d (%s): %s" % (index, kind, finding), flush=True)
-    print("cases %d (accepted by the generator %d); signals %d; hangs over %gs %d; "
-          "C++ compiler failed after acceptance %d"
-          % (args.count, accepted, counts["signal"], args.timeout, counts["hang"], counts["C++ compiler failed"]))
+    print("cases %d (accepted by the generator %d, unknown package refused by its marker %d); "
+          "signals %d; hangs over %gs %d; C++ compiler failed after acceptance %d"
+          % (args.count, accepted, by_marker, counts["signal"], args.timeout, counts["hang"],
+             counts["C++ compiler failed"]))
     return 1 if any(counts.values()) else 0
 
 

@@ -144,6 +144,14 @@ TEST(AssetTable, QuotesAndBackslashesInPathsAreEscaped) {
     EXPECT_NE(emitFolder(tmp).find("    { \"say\\\"hi\\\\.txt\" , jsc_emb_blob_say_hi__txt ,"), std::string::npos);
 }
 
+TEST(AssetTable, ControlBytesInPathsBecomeOctalEscapes) {
+    TempDir tmp;
+    tmp.write("pub/a\rb\t1.txt", "q");
+    const std::string out = emitFolder(tmp);
+    EXPECT_NE(out.find("    { \"a\\015b\\0111.txt\" , "), std::string::npos) << out;
+    EXPECT_EQ(out.find('\r'), std::string::npos);
+}
+
 TEST(AssetTable, MimeTypesByLowerCasedExtension) {
     using jsc_embed_gen::mimeForExtension;
     EXPECT_EQ(mimeForExtension("LOGO.PNG"), "image/png");

@@ -174,6 +174,13 @@ TEST(CompilerCommand, PathsReachTheShellLiterally) {
     EXPECT_EQ(shDoubleQuote("it's"), "\"it's\"");
 }
 
+TEST(CompilerCommand, ExtraFlagsAreSeparateWordsTheShellNeverExpands) {
+    EXPECT_EQ(quoteFlagWords(" -O1\t-DX=1\n"), "\"-O1\" \"-DX=1\"");
+    EXPECT_EQ(quoteFlagWords("-O1; touch PWN"), "\"-O1;\" \"touch\" \"PWN\"");
+    EXPECT_EQ(quoteFlagWords("$(id) `id` -D'a b'"), "\"\\$(id)\" \"\\`id\\`\" \"-D'a\" \"b'\"");
+    EXPECT_EQ(quoteFlagWords(" \t "), "");
+}
+
 TEST(FlattenFlags, JoinsLinesWithSingleBlanks) {
     EXPECT_EQ(flattenFlagsForShell("  -I/a\t\t-I/b\r\n-lc  "), "-I/a -I/b -lc");
     EXPECT_EQ(flattenFlagsForShell("-a\v-b\f"), "-a\v-b\f");

@@ -169,4 +169,6 @@ TEST(ReactProject, LooksInTheThreeDependencySections) {
     EXPECT_FALSE(check(R"({"dependencies":["react"]})"));
     EXPECT_FALSE(check(R"([{"dependencies":{"react":"18"}}])"));
     EXPECT_THROW(check("{ not json"), std::exception);
+    std::filesystem::create_directories(d.path() / "dir" / "package.json");
+    EXPECT_FALSE(packageLooksReactProject(d.path() / "dir" / "package.json"));
 }
