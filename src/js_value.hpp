@@ -254,7 +254,7 @@ JsValue operator~(const JsValue& a);
 // that its frame lies above the thread's stack floor, so runaway recursion ends
 // in a catchable RangeError long before the stack itself runs out. A thread
 // that never set a floor (null) is not checked.
-extern thread_local const char* jsc_stack_floor;
+extern __thread const char* jsc_stack_floor;
 [[noreturn]] void js_stack_exhausted();
 inline void js_stack_check() {
     if (static_cast<const char*>(__builtin_frame_address(0)) < jsc_stack_floor) js_stack_exhausted();
