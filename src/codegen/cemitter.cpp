@@ -1,6 +1,9 @@
 #include "codegen/cemitter.h"
 
+#include <set>
+
 #include "codegen/cxx_names.h"
+#include "codegen/runtime_globals.h"
 #include "codegen/text_helpers.h"
 
 std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hybridBuild) {
@@ -88,9 +91,10 @@ void CEmitter::emitFePrototypes(std::ostringstream& os) const {
 }
 
 void CEmitter::emitGlobalStatics(std::ostringstream& os) const {
-    os << "\nstatic JsValue jsc_g_console;\nstatic JsValue jsc_g_process;\nstatic JsValue jsc_g_Buffer;\n"
-          "static JsValue jsc_g_globalThis;\nstatic JsValue jsc_g_Orvan;\nstatic JsValue jsc_g_Math;\n"
-          "static JsValue jsc_g_JSON;\n";
+    os << "\n";
+    std::set<std::string> declared;
+    for (const RuntimeGlobal& g : runtimeGlobals())
+        if (g.staticName && declared.insert(g.staticName).second) os << "static JsValue " << g.staticName << ";\n";
 }
 
 void CEmitter::prepareEntry(const Module& entry) {

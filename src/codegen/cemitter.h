@@ -82,6 +82,8 @@ public:
     void warnAsyncSubtree(const ASTNode& node, const std::string& path);
     void scanLoweringSubtree(const ASTNode& node);
     void collectBareRequireRuntimeFlags(const ASTNode& program);
+    // Sets the runtime parts a required built-in module needs (event loop, Node I/O).
+    void noteBuiltinNeeds(const std::string& specifier);
     void collectHttpCreateServerHandlerIds(const ASTNode& node);
     void diagUnsupported(const std::string& feature, const std::string& detail);
 

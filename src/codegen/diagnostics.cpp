@@ -1,22 +1,13 @@
 #include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "codegen/cemitter.h"
-
-namespace {
-
-bool strictUnsupported() {
-    const char* v = std::getenv("ORVAN_STRICT_UNSUPPORTED");
-    return v != nullptr && *v != '\0' && std::string(v) != "0";
-}
-
-}  // namespace
+#include "support/switches.h"
 
 void CEmitter::diagUnsupported(const std::string& feature, const std::string& detail) {
     const std::string key = feature + "|" + detail;
     if (!diagSeen.insert(key).second) return;
-    if (strictUnsupported()) {
+    if (switchIsOn("ORVAN_STRICT_UNSUPPORTED")) {
         throw std::runtime_error("\xE2\x9D\x8C Orvan Build Error: Unimplemented JavaScript Feature\nFeature: " +
                                  feature + "\nDetail: " + detail +
                                  "\nThe Fix: Move this logic to src/island.js, or rewrite using supported static "

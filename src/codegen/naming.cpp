@@ -1,15 +1,11 @@
 #include "codegen/cemitter.h"
+#include "codegen/runtime_globals.h"
 
 std::string CEmitter::resolve(const std::string& name) const {
     auto it = scope.find(name);
     if (it != scope.end()) return it->second;
-    static const std::map<std::string, std::string> globals = {
-        {"console", "jsc_g_console"}, {"process", "jsc_g_process"}, {"Buffer", "jsc_g_Buffer"},
-        {"Orvan", "jsc_g_Orvan"},     {"Math", "jsc_g_Math"},       {"JSON", "jsc_g_JSON"},
-        {"global", "jsc_g_globalThis"}, {"globalThis", "jsc_g_globalThis"},
-    };
-    auto g = globals.find(name);
-    if (g != globals.end()) return g->second;
+    const RuntimeGlobal* g = findRuntimeGlobal(name);
+    if (g && g->staticName) return g->staticName;
     return unboundNameText(name);
 }
 

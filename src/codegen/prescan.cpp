@@ -2,17 +2,13 @@
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+#include "frontend/builtin_modules.h"
 
 namespace {
 
 bool isTimerName(const std::string& name) { return name == "setTimeout" || name == "setInterval"; }
 
 bool isGlobalObjectName(const std::string& name) { return name == "globalThis" || name == "global"; }
-
-bool isEventLoopModule(const std::string& spec) {
-    return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
-           spec == "crypto";
-}
 
 }  // namespace
 
@@ -74,6 +70,13 @@ void CEmitter::scanLoweringSubtree(const ASTNode& node) {
     for (const ASTNode& child : node.children) scanLoweringSubtree(child);
 }
 
+void CEmitter::noteBuiltinNeeds(const std::string& specifier) {
+    const BuiltinModule* m = findBuiltinModule(specifier);
+    if (!m) return;
+    if (m->eventLoop) needUv = true;
+    if (m->nodeIo) needNodeIo = true;
+}
+
 void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
     for (const ASTNode& stmt : program.children) {
         if (stmt.type != "VariableDeclaration") continue;
@@ -84,7 +87,7 @@ void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& program) {
             const ASTNode& callee = init.children[0];
             if (callee.type != "Identifier" || jsonString(callee, "name") != "require") continue;
             const std::string spec = requireArg(init);
-            if (!isRelativeRequire(spec) && isEventLoopModule(spec)) needUv = needNodeIo = true;
+            if (!isRelativeRequire(spec)) noteBuiltinNeeds(spec);
         }
     }
 }

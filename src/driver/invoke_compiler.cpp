@@ -1,7 +1,7 @@
 #include "driver/invoke_compiler.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "support/shell.h"
+
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -19,14 +19,12 @@ bool contains(const std::string& text, const char* marker) {
 
 void appendQuoted(std::string& list, const std::string& path) {
     list += " ";
-    list += shDoubleQuote(path);
+    list += shellQuote(path);
 }
 
 void appendFlags(std::string& cmd, const std::string& answer) {
     if (!answer.empty()) cmd += " " + answer;
 }
-
-bool probe(const std::string& command) { return shellSucceeded(std::system(command.c_str())); }
 
 std::string pkgConfigQuery(const std::string& what, const std::string& package) {
     const std::string command = "pkg-config --" + what + " " + package + " 2>/dev/null";
@@ -34,16 +32,6 @@ std::string pkgConfigQuery(const std::string& what, const std::string& package) 
 }
 
 }  // namespace
-
-std::string shDoubleQuote(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '$' || c == '`' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
-    return out;
-}
 
 std::string quoteFlagWords(const std::string& flags) {
     std::string out;
@@ -53,23 +41,9 @@ std::string quoteFlagWords(const std::string& flags) {
         std::size_t end = flat.find(' ', start);
         if (end == std::string::npos) end = flat.size();
         if (!out.empty()) out += ' ';
-        out += shDoubleQuote(flat.substr(start, end - start));
+        out += shellQuote(flat.substr(start, end - start));
         start = end + 1;
     }
-    return out;
-}
-
-bool shellSucceeded(int status) { return status != -1 && (status & 0xff7f) == 0; }
-
-std::string readPipe(const char* command) {
-    FILE* pipe = popen(command, "r");
-    if (!pipe) return "";
-    std::string out;
-    char buf[2048];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-    pclose(pipe);
-    while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
     return out;
 }
 
@@ -146,13 +120,13 @@ std::string compilerCommand(const CompileRequest& req, const CompilerLayout& lay
                             const PkgFlags& flags, const CompileInputs& inputs) {
     const bool libuvOn = sw.eventLoop && probes.libuv;
     const bool opensslOn = sw.nodeIo && probes.openssl;
-    std::string cmd = shDoubleQuote(req.cxx) + " ";
-    cmd += "-std=c++17 -O2 -Wall -Wextra -I" + shDoubleQuote(layout.srcRoot);
+    std::string cmd = shellQuote(req.cxx) + " ";
+    cmd += "-std=c++17 -O2 -Wall -Wextra -I" + shellQuote(layout.srcRoot);
     appendFlags(cmd, flags.gtkCflags);
     appendFlags(cmd, flags.webviewCflags);
     if (opensslOn) appendFlags(cmd, flags.sslCflags);
-    if (sw.quickjs) cmd += " -I" + shDoubleQuote(layout.engineInc);
-    cmd += " -o " + shDoubleQuote(req.outPath) + " " + shDoubleQuote(req.cppFile.generic_string());
+    if (sw.quickjs) cmd += " -I" + shellQuote(layout.engineInc);
+    cmd += " -o " + shellQuote(req.outPath) + " " + shellQuote(req.cppFile.generic_string());
     cmd += inputs.sources + inputs.objects;
     if (libuvOn) {
         appendFlags(cmd, flags.uvCflags);
@@ -189,11 +163,11 @@ void invokeCompiler(const std::string& root, const std::string& cxx, const fs::p
     const CompileSwitches sw = compileSwitches(cppSource, webview);
 
     PkgProbes probes;
-    probes.libuv = probe("pkg-config --exists libuv >/dev/null 2>&1");
-    probes.gtk = probe("pkg-config --exists gtk+-3.0 >/dev/null 2>&1");
-    probes.webkit41 = probe("pkg-config --exists webkit2gtk-4.1 >/dev/null 2>&1");
+    probes.libuv = runShell("pkg-config --exists libuv >/dev/null 2>&1");
+    probes.gtk = runShell("pkg-config --exists gtk+-3.0 >/dev/null 2>&1");
+    probes.webkit41 = runShell("pkg-config --exists webkit2gtk-4.1 >/dev/null 2>&1");
     const std::string wv = probes.webviewPkgName();
-    probes.webviewPkg = probe("pkg-config --exists " + wv + " >/dev/null 2>&1");
+    probes.webviewPkg = runShell("pkg-config --exists " + wv + " >/dev/null 2>&1");
 
     const CompileInputs inputs = compileInputs(layout, sw, probes, embedCpp);
 
@@ -208,7 +182,7 @@ void invokeCompiler(const std::string& root, const std::string& cxx, const fs::p
         flags.uvCflags = pkgConfigQuery("cflags", "libuv");
         flags.uvLibs = pkgConfigQuery("libs", "libuv");
     }
-    probes.openssl = probe("pkg-config --exists openssl >/dev/null 2>&1");
+    probes.openssl = runShell("pkg-config --exists openssl >/dev/null 2>&1");
     if (sw.nodeIo && probes.openssl) {
         flags.sslCflags = pkgConfigQuery("cflags", "openssl");
         flags.sslLibs = pkgConfigQuery("libs", "openssl");
@@ -216,6 +190,6 @@ void invokeCompiler(const std::string& root, const std::string& cxx, const fs::p
 
     const std::string cmd =
         compilerCommand({cxx, cppFile, outPath, extraFlags}, layout, sw, probes, flags, inputs);
-    if (!shellSucceeded(std::system(cmd.c_str())))
+    if (!runShell(cmd))
         throw std::runtime_error("orvan: C++ compiler failed.\n(hint run with --print-c to inspect)");
 }

@@ -10,9 +10,6 @@ void invokeCompiler(const std::string& root, const std::string& cxx,
                     const std::string& cppSource, bool webview,
                     const std::filesystem::path& embedCpp, const std::string& extraFlags);
 
-// A command's standard output without its trailing carriage returns and line feeds;
-// empty when the command cannot be started.
-std::string readPipe(const char* command);
 // One pkg-config answer as one line of flags.
 std::string readPkgCfgLine(const char* command);
 // The text on one line with single blanks (tabs and line ends count as blanks).
@@ -76,13 +73,7 @@ std::string compilerCommand(const CompileRequest& req, const CompilerLayout& lay
                             const CompileSwitches& sw, const PkgProbes& probes,
                             const PkgFlags& flags, const CompileInputs& inputs);
 
-// `text` as one double-quoted shell word that the shell passes on literally.
-std::string shDoubleQuote(const std::string& text);
-
 // The user's extra compiler flags as shell words: split at blanks, tabs and line
 // ends, each word quoted on its own, so that several flags still arrive as
 // several arguments but nothing in them is expanded or run by the shell.
 std::string quoteFlagWords(const std::string& flags);
-
-// True when a status returned by system() means a normal exit with code 0.
-bool shellSucceeded(int status);

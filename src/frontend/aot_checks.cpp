@@ -1,8 +1,9 @@
 #include "frontend/aot_checks.h"
+#include "frontend/builtin_modules.h"
 
 #include <stdexcept>
 
-#include "frontend/node_names.h"
+#include "frontend/syntax_node_names.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ void ModuleResolver::validateHybridAotGraph(const std::vector<Module>& modules) 
         scanRequires(m.ast, specs);
         for (const std::string& spec : specs) {
             bool relative = spec.rfind("./", 0) == 0 || spec.rfind("../", 0) == 0;
-            if (!relative && !isBuiltin(spec)) throw npmContaminationError(spec, m.path);
+            if (!relative && !findBuiltinModule(spec)) throw npmContaminationError(spec, m.path);
         }
         scanHybridAotDynamicExecution(m.ast, m.path);
     }

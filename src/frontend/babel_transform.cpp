@@ -1,14 +1,10 @@
-#include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 
 #include "frontend/engine_host.h"
 #include "frontend/engine_values.h"
+#include "support/switches.h"
 
-bool noBabel() {
-    const char* v = std::getenv("JSC_NO_BABEL");
-    return v && *v && std::strcmp(v, "0") != 0;
-}
+bool noBabel() { return switchIsOn("JSC_NO_BABEL"); }
 
 std::string babelTransformSource(JSContext* ctx, const std::string& source, const std::string& path) {
     if (noBabel()) return source;

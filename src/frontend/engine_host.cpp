@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 #include "frontend/engine_values.h"
 
 namespace {

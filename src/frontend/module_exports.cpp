@@ -1,5 +1,5 @@
 #include "frontend/module_resolver.h"
-#include "frontend/node_names.h"
+#include "frontend/syntax_node_names.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 #include "frontend/module_resolver.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
-#include "driver/file_readers.h"
 #include "frontend/engine_host.h"
 #include "frontend/lone_surrogates.h"
 #include "frontend/source_text.h"
+#include "support/file_readers.h"
+#include "support/identifiers.h"
 
 namespace fs = std::filesystem;
 
@@ -41,9 +40,7 @@ std::string ModuleResolver::takeId(const std::string& path) {
     std::string base = path.substr(path.rfind('/') + 1);
     std::size_t dot = base.rfind('.');
     if (dot != std::string::npos) base.erase(dot);
-    std::string idBase = "mod_";
-    for (unsigned char c : base)
-        idBase += ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) ? char(c) : '_';
+    const std::string idBase = "mod_" + sanitizeIdent(base);
 
     // A base that itself ends in "_<n>" can collide with a counted id; skip ids already taken.
     int& count = idCounts[idBase];
@@ -74,14 +71,9 @@ std::string parseWithUserLines(JSContext* ctx, const std::string& text, const st
 }  // namespace
 
 ASTNode ModuleResolver::parseFile(const std::string& path) {
-    // Only a regular file is a source: a folder would read as an empty program
-    // and a device such as /dev/zero would never end.
-    std::ifstream in;
-    if (isRegularFile(path)) in.open(path, std::ios::in | std::ios::binary);
-    if (!in.is_open()) throw std::runtime_error("orvan: cannot open: " + path);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = prepareSourceText(buffer.str(), path);
+    const std::optional<std::string> read = readWholeFile(path);
+    if (!read) throw std::runtime_error("orvan: cannot open: " + path);
+    const std::string text = prepareSourceText(*read, path);
 
     roughValidateDynamicImportSource(text, path);
     const std::string transformed = babelTransformSource(ctx, text, path);

@@ -12,9 +12,6 @@
 // after the modules it requires, the entry last. One resolver lives for one call of resolve.
 class ModuleResolver {
 public:
-    // Node's built-in module names, null-terminated.
-    static const char* const builtins[];
-
     static std::vector<Module> resolve(const std::string& entryPath, JSContext* ctx);
 
     // The path a relative specifier names, written in fromPath. Never normalised, so the
@@ -31,7 +28,6 @@ public:
     static void applyRhsExports(const ASTNode& rhs, Module& m);
     static bool isModuleExports(const ASTNode& node);
     static std::string propKey(const ASTNode& node);
-    static bool isBuiltin(const std::string& name);
 
     // Ahead-of-time checks (see aot_checks.h).
     static void roughValidateDynamicImportSource(const std::string& text, const std::string& path);

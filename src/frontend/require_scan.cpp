@@ -1,17 +1,7 @@
 #include <cstring>
 
 #include "frontend/module_resolver.h"
-#include "frontend/node_names.h"
-
-const char* const ModuleResolver::builtins[] = {
-    "fs",     "path",   "os",           "process", "buffer", "electron", "events", "util", "assert",
-    "url",    "child_process", "stream", "crypto", "http",   "https",    "net",    "tls",  nullptr};
-
-bool ModuleResolver::isBuiltin(const std::string& name) {
-    for (const char* const* b = builtins; *b; ++b)
-        if (name == *b) return true;
-    return false;
-}
+#include "frontend/syntax_node_names.h"
 
 void ModuleResolver::scanRequires(const ASTNode& node, std::vector<std::string>& out) {
     if (node.type == "CallExpression" && node.children.size() >= 2 &&

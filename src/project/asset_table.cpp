@@ -2,12 +2,13 @@
 #include "project/asset_table.h"
 
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <stdexcept>
 #include <system_error>
 
 #include "project/byte_array.h"
+#include "support/file_readers.h"
+#include "support/identifiers.h"
 
 namespace fs = std::filesystem;
 
@@ -77,11 +78,7 @@ std::string esc(const std::string& s) {
 // with "_" in front of an empty or digit-led result. A stem another file already
 // took gets the first free "_<n>" suffix.
 std::string uniqueStem(const std::string& relPath, std::set<std::string>& used) {
-    std::string stem;
-    for (char c : relPath) {
-        const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        stem += alnum ? c : '_';
-    }
+    std::string stem = sanitizeIdent(relPath);
     if (stem.empty() || (stem[0] >= '0' && stem[0] <= '9')) stem.insert(stem.begin(), '_');
     std::string candidate = stem;
     for (int n = 2; used.count(candidate); ++n) candidate = stem + "_" + std::to_string(n);
@@ -90,9 +87,9 @@ std::string uniqueStem(const std::string& relPath, std::set<std::string>& used) 
 }
 
 std::string readInput(const fs::path& path) {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in.is_open()) throw std::runtime_error("cannot open " + path.string());
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) throw std::runtime_error("cannot open " + path.string());
+    return std::move(*bytes);
 }
 
 // The MIME string and, for a non-empty file, the byte array of one asset.

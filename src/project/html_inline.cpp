@@ -1,13 +1,13 @@
 // Inlining of a page's local style sheets and scripts.
 #include "project/html_inline.h"
 
-#include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
+
+#include "support/file_readers.h"
 
 namespace fs = std::filesystem;
 
@@ -134,13 +134,11 @@ std::string inlineHtmlDeps(const fs::path& pagePath, const fs::path& publishRoot
 }
 
 std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    // A folder opens like a file here but yields no bytes; it is no file to inline.
+    // A folder opens like a file but yields no bytes; it is no file to inline.
     std::error_code ec;
-    if (in.fail() || fs::is_directory(path, ec)) throw std::runtime_error("cannot read: " + path.string());
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    std::optional<std::string> bytes = fs::is_directory(path, ec) ? std::nullopt : readWholeFile(path);
+    if (!bytes) throw std::runtime_error("cannot read: " + path.string());
+    return std::move(*bytes);
 }
 
 }  // namespace jsc_bundle

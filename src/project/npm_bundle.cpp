@@ -7,11 +7,11 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/shell.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-bool exitedWithZero(int status) { return status != -1 && (status & 0xff7f) == 0; }
 
 std::string nodeCommand() {
     const char* v = std::getenv("ORVAN_NODE");
@@ -28,18 +28,6 @@ bool listsPackage(const nlohmann::json& doc, const char* section, const char* pa
 
 namespace jsc_npm_bundle {
 
-std::string shSingleQuote(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out += c;
-    }
-    out += "'";
-    return out;
-}
-
 void run(const std::string& root, const std::string& entry, const std::string& projectRoot,
          const std::string& outFile, const std::string& platform) {
     const fs::path script = fs::path(root) / "tools" / "jsc-npm-bundle" / "bundle.mjs";
@@ -55,16 +43,16 @@ void run(const std::string& root, const std::string& entry, const std::string& p
             "  Then retry.");
 
     const std::string node = nodeCommand();
-    if (!exitedWithZero(std::system((node + " --version >/dev/null 2>&1").c_str())))
+    if (!runShell(node + " --version >/dev/null 2>&1"))
         throw std::runtime_error("orvan: '" + node +
                                  "' failed (install Node.js or set ORVAN_NODE to the node binary). "
                                  "Required for npm dependency bundling.");
 
     std::ostringstream cmd;
-    cmd << node << " " << shSingleQuote(scriptAbs) << " " << shSingleQuote(entry) << " "
-        << shSingleQuote(projectRoot) << " " << shSingleQuote(outFile) << " "
-        << shSingleQuote(platform);
-    if (!exitedWithZero(std::system(cmd.str().c_str())))
+    cmd << node << " " << shellQuote(scriptAbs) << " " << shellQuote(entry) << " "
+        << shellQuote(projectRoot) << " " << shellQuote(outFile) << " "
+        << shellQuote(platform);
+    if (!runShell(cmd.str()))
         throw std::runtime_error(
             "orvan: npm dependency bundling failed (esbuild). Check stderr and project "
             "imports/package.json.");

@@ -11,9 +11,6 @@ namespace jsc_npm_bundle {
 void run(const std::string& root, const std::string& entry, const std::string& projectRoot,
          const std::string& outFile, const std::string& platform);
 
-// The argument as one single-quoted word of the POSIX shell.
-std::string shSingleQuote(const std::string& text);
-
 }  // namespace jsc_npm_bundle
 
 // The nearest folder at or above the entry's folder (64 at most) holding a

@@ -40,13 +40,13 @@
 #pragma GCC pop_options
 #pragma GCC push_options
 #pragma GCC optimize("O1")
-#include "runtime/core/text.inc"
+#include "runtime/core/utf_conversion.inc"
 #include "runtime/core/numbers.inc"
 #pragma GCC pop_options
 #include "runtime/core/objects.inc"
 #pragma GCC push_options
 #pragma GCC optimize("O1")
-#include "runtime/core/strings.inc"
+#include "runtime/core/string_methods.inc"
 #pragma GCC pop_options
 #include "runtime/core/operators.inc"
 #pragma GCC push_options

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 #include "frontend/engine_host.h"
 #include "frontend/module_resolver.h"
 

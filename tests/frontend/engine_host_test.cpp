@@ -37,11 +37,11 @@ TEST(Bootstrap, CurrentFolderWinsAndEachLibraryIsLookedUpAlone) {
     install.write("esprima.js", fakeEsprima("install"));
     install.write("babel.min.js", "var notBabel = 1;");
     cwd.write("esprima.js", fakeEsprima("cwd"));
-    ScopedCwd inCwd(cwd.path());
+    ScopedCwd inCwd(cwd.str());
     ScopedEnv babelOn("JSC_NO_BABEL", std::nullopt);
     QjsGuard guard;
     ASSERT_TRUE(guard.rt && guard.ctx);
-    bootstrapQjs(guard.ctx, install.path());
+    bootstrapQjs(guard.ctx, install.str());
 
     EXPECT_EQ(parsed(guard.ctx, "x")["from"], "cwd");
     // Without a global Babel the wrapper hands the source back as written.
@@ -52,24 +52,24 @@ TEST(Bootstrap, CurrentFolderWinsAndEachLibraryIsLookedUpAlone) {
 
 TEST(Bootstrap, MissingLibrariesAndFailingScripts) {
     TempDir install, cwd;
-    ScopedCwd inCwd(cwd.path());
+    ScopedCwd inCwd(cwd.str());
     {
         QjsGuard guard;
-        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
-                  "esprima.js not found in CWD or " + install.path() + " \xE2\x80\x94 run make deps.");
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.str()); }),
+                  "esprima.js not found in CWD or " + install.str() + " \xE2\x80\x94 run make deps.");
     }
     install.write("esprima.js", fakeEsprima("install"));
     {
         QjsGuard guard;
-        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
-                  "babel.min.js not found in CWD or " + install.path() + " \xE2\x80\x94 run make deps.");
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.str()); }),
+                  "babel.min.js not found in CWD or " + install.str() + " \xE2\x80\x94 run make deps.");
         // The parser was loaded before the transpiler was looked for.
         EXPECT_EQ(parsed(guard.ctx, "x")["from"], "install");
     }
     install.write("babel.min.js", "throw new RangeError('boom');");
     {
         QjsGuard guard;
-        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.path()); }),
+        EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.str()); }),
                   "orvan: babel.min.js: RangeError: boom");
     }
 }
@@ -90,7 +90,7 @@ TEST(EngineHost, FakeTranspilerResultsAndFailures) {
     install.write("babel.min.js", kFakeBabel);
     ScopedEnv babelOn("JSC_NO_BABEL", std::nullopt);
     QjsGuard guard;
-    bootstrapQjs(guard.ctx, install.path());
+    bootstrapQjs(guard.ctx, install.str());
 
     EXPECT_EQ(babelTransformSource(guard.ctx, "f()", "p.js"), "/*11*/f()");
     EXPECT_EQ(thrownMessage([&] { babelTransformSource(guard.ctx, "bad", "/q/p.js"); }),

@@ -32,7 +32,7 @@ TEST(ModuleGraph, DiamondIsListedInPostOrderWithPreOrderIds) {
     dir.write("a.js", "module.exports = { d: require('./d') };\n");
     dir.write("b.js", "var d = require('./d');\nfunction useD() { return d; }\n");
     dir.write("d.js", "function value() { return 4; }\nmodule.exports = value;\n");
-    const std::string p = dir.path();
+    const std::string p = dir.str();
 
     std::vector<Module> modules = resolve(main);
     EXPECT_EQ(paths(modules), (Strings{p + "/././d.js", p + "/./a.js", p + "/./b.js", main}));
@@ -55,7 +55,7 @@ TEST(ModuleGraph, WhichRequiresAddModules) {
     dir.write("a.js", "");
     dir.write("lib.js", "exports.x = 1;\n");
     std::vector<Module> modules = resolve(main);
-    EXPECT_EQ(paths(modules), (Strings{dir.path() + "/./a.js", dir.path() + "/./lib.js", main}));
+    EXPECT_EQ(paths(modules), (Strings{dir.str() + "/./a.js", dir.str() + "/./lib.js", main}));
     EXPECT_TRUE(modules[0].exports.empty());
     EXPECT_TRUE(modules[1].exports.empty());
 }
@@ -63,9 +63,9 @@ TEST(ModuleGraph, WhichRequiresAddModules) {
 TEST(ModuleGraph, MissingFilesNameThePathAsVisited) {
     TempDir dir;
     std::string main = dir.write("main.js", "var data = require('./data.json');\n");
-    EXPECT_EQ(thrownMessage([&] { resolve(main); }), "orvan: cannot open: " + dir.path() + "/./data.json.js");
-    EXPECT_EQ(thrownMessage([&] { resolve(dir.path() + "/nope.js"); }),
-              "orvan: cannot open: " + dir.path() + "/nope.js");
+    EXPECT_EQ(thrownMessage([&] { resolve(main); }), "orvan: cannot open: " + dir.str() + "/./data.json.js");
+    EXPECT_EQ(thrownMessage([&] { resolve(dir.str() + "/nope.js"); }),
+              "orvan: cannot open: " + dir.str() + "/nope.js");
 }
 
 TEST(ModuleGraph, CyclesEndAndSecondSpellingsAreTheSameModule) {
@@ -73,7 +73,7 @@ TEST(ModuleGraph, CyclesEndAndSecondSpellingsAreTheSameModule) {
     std::string a = dir.write("a.js", "var b = require('./b');\nmodule.exports.fromA = 1;\n");
     dir.write("b.js", "var a = require('./a.js');\nmodule.exports.fromB = 2;\n");
     std::vector<Module> cycle = resolve(a);
-    EXPECT_EQ(paths(cycle), (Strings{dir.path() + "/./b.js", a}));
+    EXPECT_EQ(paths(cycle), (Strings{dir.str() + "/./b.js", a}));
     EXPECT_EQ(ids(cycle), (Strings{"mod_b", "mod_a"}));
 
     std::string main = dir.write("main.js",
@@ -81,7 +81,7 @@ TEST(ModuleGraph, CyclesEndAndSecondSpellingsAreTheSameModule) {
     dir.write("lib/x.js", "require('./y');\n");
     dir.write("lib/y.js", "require('../main');\nrequire('../lib/x.js');\n");
     std::vector<Module> modules = resolve(main);
-    const std::string p = dir.path();
+    const std::string p = dir.str();
     EXPECT_EQ(paths(modules), (Strings{p + "/./lib/./y.js", p + "/./lib/x.js", main}));
     // A require written under another spelling still finds its module by the canonical form.
     std::string other = ModuleResolver::resolvePath(main, "./lib/../lib/x");
@@ -114,7 +114,7 @@ TEST(ModuleGraph, FailuresOfTheSteps) {
     dir.write("lib.js", "// loads later\nvar m = import(name);\n");
     std::string message = thrownMessage([&] { resolve(dynamic); });
     EXPECT_EQ(message.rfind("\xE2\x9D\x8C Orvan Build Error: Dynamic Execution\n", 0), 0u) << message;
-    EXPECT_NE(message.find("AOT file (" + dir.path() + "/./lib.js)."), std::string::npos) << message;
+    EXPECT_NE(message.find("AOT file (" + dir.str() + "/./lib.js)."), std::string::npos) << message;
 
     std::string broken = dir.write("broken.js", "var = ;\n");
     {

@@ -1,6 +1,6 @@
 // The globals: Math, the named JsValue globals, the bootstrap that main()
 // writes, window.open without a web view and the hybrid dispatcher slot.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <cmath>
 

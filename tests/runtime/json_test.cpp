@@ -1,5 +1,5 @@
 // JSON.parse and JSON.stringify through the JSON global, with V8's error texts.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 namespace {
 JsValue JSON() { return js_obj_get_q(js_jsc_init_global_this(JsValue(), JsValue(), JsValue()), "JSON"); }

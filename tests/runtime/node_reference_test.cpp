@@ -1,7 +1,7 @@
 // Replays what node computed for generated inputs (node_reference/*.jsonl,
 // made by make_reference.js): number text, conversions, string methods on
 // non-ASCII text, console.log formatting and JSON.stringify with indents.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Number text and ToNumber, compared with what Node prints for the same values.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <cmath>
 

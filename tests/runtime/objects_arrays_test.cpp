@@ -1,6 +1,6 @@
 // Objects (key order, property errors) and Array.prototype methods taking
 // native and compiled functions; expectations from node on the same code.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 namespace {
 JsOwned doubled(JsOwned x) { return JsOwned::from_value(js_mul(x.borrow(), JS_NUM(2))); }

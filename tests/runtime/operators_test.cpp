@@ -1,5 +1,5 @@
 // Equality, comparison, +, typeof, truthiness and updates as Node evaluates them.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // String.prototype methods on non-ASCII text: lengths and indices count UTF-16
 // code units as in Node (expected texts from node on the same calls).
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 namespace {
 const char* kText = "h\xC3\xA9llo w\xC3\xB6rld \xF0\x9F\x98\x80";  // "héllo wörld 😀"

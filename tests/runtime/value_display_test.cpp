@@ -1,6 +1,6 @@
 // console.log's formatting of values and format strings, byte for byte as
 // node prints the same values (texts taken from node's util.format).
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Value handles and ownership in every shape the generated code writes:
 // shared statics, clones and disposals, compiled functions as values, call
 // operators, method calls, natives, thrown errors and the uncaught exit.
-#include "runtime_test_support.h"
+#include "runtime_support.h"
 
 #include <malloc.h>
 #include <stdexcept>

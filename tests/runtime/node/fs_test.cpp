@@ -1,5 +1,5 @@
 // fs against a scratch folder: results and error texts as Node gives them.
-#include "node_test_support.h"
+#include "runtime_support.h"
 
 #include <stdlib.h>
 #include <unistd.h>

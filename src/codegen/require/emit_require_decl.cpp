@@ -1,15 +1,6 @@
 #include "codegen/cemitter.h"
+#include "frontend/builtin_modules.h"
 #include "frontend/module_resolver.h"
-
-namespace {
-
-// Modules whose use needs the event loop and the Node I/O part of the runtime.
-bool isEventLoopModule(const std::string& spec) {
-    return spec == "http" || spec == "https" || spec == "net" || spec == "stream" || spec == "events" ||
-           spec == "crypto";
-}
-
-}  // namespace
 
 void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPath) {
     if (decl.type != "VariableDeclarator" || decl.children.size() < 2 || !isRequireCall(decl.children[1])) return;
@@ -32,10 +23,7 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
         }
         return;
     }
-    if (isEventLoopModule(spec)) {
-        needUv = true;
-        needNodeIo = true;
-    }
+    noteBuiltinNeeds(spec);
     if (target.type == "Identifier") {
         bareRequireAliases[identName(target)] = spec;
     } else if (target.type == "ObjectPattern") {

@@ -1,8 +1,10 @@
+// Turning arbitrary text (module paths, require specifiers, JavaScript names) into C++ identifiers.
 #pragma once
 #include <string>
 
-// A generated identifier made from a specifier or a JavaScript name: every byte that is not an
-// ASCII letter or digit becomes "_".
+// Every byte of `text` that is not an ASCII letter or digit becomes "_". Callers that may
+// start with a digit, or that need distinct results for distinct texts, add their own
+// prefix or counter.
 inline std::string sanitizeIdent(const std::string& text) {
     std::string out = text;
     for (char& c : out) {

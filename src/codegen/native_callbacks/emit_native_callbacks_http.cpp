@@ -1,5 +1,5 @@
 #include "codegen/cemitter.h"
-#include "codegen/emit_call_sanitize.h"
+#include "support/identifiers.h"
 
 // Handlers named in http.createServer(...) that are entry functions, each with its adapter's name:
 // "__jsc_http_th_" + the sanitised name, with a counter appended when an earlier handler took it.

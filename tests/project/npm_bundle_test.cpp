@@ -58,12 +58,6 @@ const char* kBundleFailed =
 
 }  // namespace
 
-TEST(ShSingleQuote, QuotesEveryCharacterLiterally) {
-    EXPECT_EQ(jsc_npm_bundle::shSingleQuote(""), "''");
-    EXPECT_EQ(jsc_npm_bundle::shSingleQuote("it's"), "'it'\\''s'");
-    EXPECT_EQ(jsc_npm_bundle::shSingleQuote("$(x) `y` \"z\" \\"), "'$(x) `y` \"z\" \\'");
-}
-
 TEST(NpmBundleRun, MissingScriptIsReportedFirst) {
     FakeInstall inst;
     EnvVar node("ORVAN_NODE", "/nonexistent/node");

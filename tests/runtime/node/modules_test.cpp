@@ -1,6 +1,6 @@
 // os, process, util, assert, url, child_process and require(), checked
 // against what Node 20 gives.
-#include "node_test_support.h"
+#include "runtime_support.h"
 
 #include <sys/utsname.h>
 #include <unistd.h>

@@ -2,11 +2,11 @@
 #include <string>
 
 #include "codegen/cemitter.h"
-#include "codegen/emit_call_sanitize.h"
-#include "frontend/module_resolver.h"
+#include "support/identifiers.h"
+#include "frontend/builtin_modules.h"
 
 void CEmitter::emitBareRequireExpr(const std::string& spec, std::ostringstream& os) {
-    if (ModuleResolver::isBuiltin(spec)) {
+    if (findBuiltinModule(spec)) {
         os << "js_node_require(JS_STR(\"" << escapeString(spec) << "\"))";
         return;
     }

@@ -1,4 +1,4 @@
-#include "frontend/node_names.h"
+#include "frontend/syntax_node_names.h"
 
 std::string nodeName(const ASTNode& node) {
     auto it = node.json.find("name");

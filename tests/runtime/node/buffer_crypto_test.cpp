@@ -1,5 +1,5 @@
 // Buffer round trips and digests of known strings, as Node prints them.
-#include "node_test_support.h"
+#include "runtime_support.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver/file_readers.h"
+#include "support/file_readers.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // path results checked against what Node 20 prints for the same calls.
-#include "node_test_support.h"
+#include "runtime_support.h"
 
 #include <unistd.h>
 

@@ -1,23 +1,9 @@
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
-
-namespace {
-
-// Globals the runtime declares under their JavaScript names (js_globals.h) and the fixed global statics.
-const std::set<std::string>& declaredGlobals() {
-    static const std::set<std::string> names = {
-        "Object",   "Array",      "String",     "Number",     "Boolean",  "Date",
-        "Error",    "TypeError",  "RangeError", "SyntaxError", "parseInt", "parseFloat",
-        "isNaN",    "isFinite",   "encodeURIComponent",       "decodeURIComponent",
-        "undefined", "NaN",       "Infinity",   "console",    "process",  "Buffer",
-        "globalThis", "global",   "Orvan",      "Math",       "JSON"};
-    return names;
-}
-
-}  // namespace
+#include "codegen/runtime_globals.h"
 
 bool CEmitter::isBoundName(const std::string& name) const {
-    return isOwnedName(name) || scope.count(name) || declaredGlobals().count(name) ||
+    return isOwnedName(name) || scope.count(name) || findRuntimeGlobal(name) ||
            (inEntryModule() && compiledArity.count(name));
 }
 
