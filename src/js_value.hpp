@@ -254,6 +254,17 @@ inline JsValue js_postdec(JsValue* p) { return js_detail::update(p, -1, false); 
 JsValue operator+(const JsValue& a);
 JsValue operator~(const JsValue& a);
 
+// ---- call depth ---------------------------------------------------------------
+// Every compiled function and every call through a function value first checks
+// that its frame lies above the thread's stack floor, so runaway recursion ends
+// in a catchable RangeError long before the stack itself runs out. A thread
+// that never set a floor (null) is not checked.
+extern __thread const char* jsc_stack_floor;
+[[noreturn]] void js_stack_exhausted();
+inline void js_stack_check() {
+    if (static_cast<const char*>(__builtin_frame_address(0)) < jsc_stack_floor) js_stack_exhausted();
+}
+
 // ---- objects, functions, calls ----------------------------------------------
 JsValue js_obj_new();
 JsValue js_obj_get(const JsValue& obj, const JsValue& key);

@@ -89,6 +89,8 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     for (size_t i = 0; i < params.size(); ++i) os << (i ? ", " : "") << "JsOwned " << params[i];
     os << ") {\n";
     const std::string inner = indentOf(level + 1);
+    // Direct calls bypass the runtime's call path, so each function checks its depth.
+    os << inner << "js_stack_check();\n";
     for (const std::string& p : params) os << inner << "(void)" << p << ";\n";
     const std::vector<JumpScope> savedJumps = std::move(jumpScopes);
     jumpScopes.clear();

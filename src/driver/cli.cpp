@@ -1,4 +1,5 @@
 #include "driver/cli.h"
+#include "driver/standard_output.h"
 
 #include <unistd.h>
 
@@ -35,8 +36,7 @@ std::optional<int> parseCommandLine(int argc, char** argv, CliOptions& opts) {
         const std::string arg = argv[i];
         const bool hasNext = i + 1 < argc;
         if (arg == "--version" || arg == "-version") {
-            std::cout << "orvan " << kOrvanVersion << "\n";
-            return 0;
+            return writeStandardOutput(std::string("orvan ") + kOrvanVersion + "\n") ? 0 : 1;
         } else if (arg == "-compile") {
             opts.compile = true;
             i += 1;

@@ -33,6 +33,20 @@ std::string pkgConfigQuery(const std::string& what, const std::string& package) 
 
 }  // namespace
 
+std::string quoteFlagWords(const std::string& flags) {
+    std::string out;
+    const std::string flat = flattenFlagsForShell(flags);
+    std::size_t start = 0;
+    while (start < flat.size()) {
+        std::size_t end = flat.find(' ', start);
+        if (end == std::string::npos) end = flat.size();
+        if (!out.empty()) out += ' ';
+        out += shellQuote(flat.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
 std::string readPkgCfgLine(const char* command) { return flattenFlagsForShell(readPipe(command)); }
 
 std::string flattenFlagsForShell(std::string text) {
@@ -135,7 +149,7 @@ std::string compilerCommand(const CompileRequest& req, const CompilerLayout& lay
     cmd += " -ldl";
     appendFlags(cmd, flags.gtkLibs);
     appendFlags(cmd, flags.webviewLibs);
-    if (!req.extraFlags.empty()) cmd += " " + flattenFlagsForShell(req.extraFlags);
+    if (!req.extraFlags.empty()) cmd += " " + quoteFlagWords(req.extraFlags);
     if (libuvOn) appendFlags(cmd, flags.uvLibs);
     if (opensslOn) appendFlags(cmd, flags.sslLibs);
     cmd += " 2>&1";

@@ -72,3 +72,8 @@ struct CompileRequest {
 std::string compilerCommand(const CompileRequest& req, const CompilerLayout& layout,
                             const CompileSwitches& sw, const PkgProbes& probes,
                             const PkgFlags& flags, const CompileInputs& inputs);
+
+// The user's extra compiler flags as shell words: split at blanks, tabs and line
+// ends, each word quoted on its own, so that several flags still arrive as
+// several arguments but nothing in them is expanded or run by the shell.
+std::string quoteFlagWords(const std::string& flags);

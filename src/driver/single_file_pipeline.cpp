@@ -2,14 +2,16 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 
 #include "codegen/cemitter.h"
 #include "driver/cli.h"
+#include "driver/exclusive_temp_file.h"
 #include "driver/flows.h"
 #include "driver/invoke_compiler.h"
+#include "driver/output_checks.h"
+#include "driver/standard_output.h"
 #include "frontend/engine_host.h"
 #include "frontend/module_resolver.h"
 #include "project/npm_bundle.h"
@@ -53,12 +55,9 @@ std::vector<Module> resolveModules(const std::string& entry, JSContext* ctx,
 }
 
 void compileText(const CliOptions& opts, const std::string& root, const std::string& text) {
-    const fs::path cppFile = fs::temp_directory_path() / ("orvan_compile_" + std::to_string(getpid()) +
-                                                          "_" + hashText(opts.output) + ".cc");
-    {
-        std::ofstream out(cppFile);
-        out << text;
-    }
+    const fs::path cppFile = writeExclusiveTempFile(
+        fs::temp_directory_path() / ("orvan_compile_" + std::to_string(getpid()) + "_" + hashText(opts.output) + ".cc"),
+        text);
     invokeCompiler(root, compilerWord(), fs::weakly_canonical(cppFile), opts.output, text, false,
                    fs::path(), opts.cflags);
     fs::remove(cppFile);
@@ -74,6 +73,7 @@ int runSingleFilePipeline(CliOptions& opts, const std::string& root) {
         return 1;
     }
     try {
+        if (opts.compile) checkOutputPath(opts.output, opts.input);
         bootstrapQjs(guard.ctx, root);
         std::string entry = fs::absolute(opts.input).generic_string();
         std::string bundlePath;
@@ -84,7 +84,7 @@ int runSingleFilePipeline(CliOptions& opts, const std::string& root) {
         const std::vector<Module> modules = resolveModules(entry, guard.ctx, bundlePath);
         CEmitter emitter;
         const std::string text = emitter.emitModules(modules, false);
-        if (opts.printC) std::cout << text << std::flush;
+        if (opts.printC && !writeStandardOutput(text)) return 1;
         if (opts.compile) compileText(opts, root, text);
     } catch (const std::exception& e) {
         reportSingleFileFailure(e.what());

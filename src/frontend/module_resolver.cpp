@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include "frontend/engine_host.h"
+#include "frontend/lone_surrogates.h"
+#include "frontend/source_text.h"
 #include "support/file_readers.h"
 #include "support/identifiers.h"
 
@@ -49,18 +51,39 @@ std::string ModuleResolver::takeId(const std::string& path) {
     return id;
 }
 
+namespace {
+
+// Babel's output does not keep the user's line numbers (it adds a directive and a
+// blank line at the top), so a parse error in it would point at the wrong line.
+// When the transformed text fails, the user's own text is parsed: if it fails as
+// well, that error, in the user's lines, is the one reported.
+std::string parseWithUserLines(JSContext* ctx, const std::string& text, const std::string& transformed,
+                               const std::string& path) {
+    try {
+        return ModuleResolver::parseScriptToAstJson(ctx, transformed, path);
+    } catch (const std::runtime_error&) {
+        if (transformed == text) throw;
+        ModuleResolver::parseScriptToAstJson(ctx, text, path);
+        throw;
+    }
+}
+
+}  // namespace
+
 ASTNode ModuleResolver::parseFile(const std::string& path) {
     const std::optional<std::string> read = readWholeFile(path);
     if (!read) throw std::runtime_error("orvan: cannot open: " + path);
-    const std::string& text = *read;
+    const std::string text = prepareSourceText(*read, path);
 
     roughValidateDynamicImportSource(text, path);
     const std::string transformed = babelTransformSource(ctx, text, path);
-    const std::string astJson = parseScriptToAstJson(ctx, transformed, path);
-    const nlohmann::json program = nlohmann::json::parse(astJson);
+    const std::string astJson = parseWithUserLines(ctx, text, transformed, path);
+    bool sheltered = false;
+    nlohmann::json program = nlohmann::json::parse(shelterLoneSurrogates(astJson, &sheltered));
     if (nestedTooDeep(program))
         throw std::runtime_error("orvan: " + path + ": code nested too deeply (syntax tree deeper than " +
                                  std::to_string(kMaxSyntaxTreeDepth) + " levels)");
+    if (sheltered) restoreLoneSurrogates(program);
     return Parser::parseNode(program);
 }
 

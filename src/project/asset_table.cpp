@@ -50,18 +50,26 @@ const char* const kLookup =
     "  return 0;\n"
     "}\n";
 
-// Text for a C string literal: backslash and double quote escaped, line feed as \n
-// and carriage return as \r (the compiler would end the literal at either).
+// Text for a C string literal: backslash and double quote escaped, line feed as \\n,
+// every other control byte in octal.
 std::string esc(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
             out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            // Any other control byte (a carriage return in a file name) as a
+            // three-digit octal escape, which never swallows the next character.
+            const char octal[] = {'\\', char('0' + (byte >> 6)), char('0' + ((byte >> 3) & 7)),
+                                  char('0' + (byte & 7)), 0};
+            out += octal;
+        } else {
+            out += c;
+        }
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <system_error>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
@@ -73,8 +74,9 @@ std::string npmProjectRootForEntry(const fs::path& entry) {
 }
 
 bool packageLooksReactProject(const fs::path& packageJson) {
-    // A folder (or anything else that is no file) of that name is no package.json.
-    if (!fs::is_regular_file(packageJson)) return false;
+    // Only a regular file can say anything; a folder of that name means no React.
+    std::error_code ec;
+    if (!fs::is_regular_file(packageJson, ec)) return false;
     std::ifstream in(packageJson);
     if (!in) return false;
     nlohmann::json doc;

@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
+#include <utility>
 #include <string>
 #include <system_error>
 
@@ -77,30 +79,44 @@ std::string configText() {
 }
 
 // Writes one skeleton file unless something of that name is already there; a
-// user's file is never overwritten. An unwritable file is passed over.
-void writeUnlessPresent(const fs::path& dir, const char* relName, const std::string& text) {
+// user's file is never overwritten. Returns false when the file could not be
+// written in full.
+bool writeUnlessPresent(const fs::path& dir, const char* relName, const std::string& text) {
     const fs::path target = dir / relName;
     std::error_code ec;
     if (fs::symlink_status(target, ec).type() != fs::file_type::not_found && !ec) {
         std::cerr << "orvan: kept existing " << relName << "\n";
-        return;
+        return true;
     }
     std::ofstream out(target, std::ios::out | std::ios::binary | std::ios::trunc);
     out << text;
+    out.close();
+    return out.good();
 }
 
 }  // namespace
 
 void cmdInit(const fs::path& dir) {
+    // An empty name is most likely an unset shell variable: refuse it before
+    // anything is written rather than guess a folder.
+    if (dir.empty()) throw std::runtime_error("orvan: -init needs a folder name, not an empty one");
     fs::create_directories(dir / "public");
     fs::create_directories(dir / "src");
 
-    writeUnlessPresent(dir, "orvan.config.json", configText());
-    writeUnlessPresent(dir, "public/style.css", kStyleCss);
-    writeUnlessPresent(dir, "public/index.html", kIndexHtml);
-    writeUnlessPresent(dir, "public/app.svg", kAppSvg);
-    writeUnlessPresent(dir, "src/main.js", kMainJs);
-    writeUnlessPresent(dir, "src/island.js", kIslandJs);
+    const std::pair<const char*, std::string> files[] = {
+        {"orvan.config.json", configText()}, {"public/style.css", kStyleCss},
+        {"public/index.html", kIndexHtml},   {"public/app.svg", kAppSvg},
+        {"src/main.js", kMainJs},            {"src/island.js", kIslandJs},
+    };
+    std::string missing;
+    for (const auto& file : files) {
+        if (writeUnlessPresent(dir, file.first, file.second)) continue;
+        missing += missing.empty() ? "" : ", ";
+        missing += file.first;
+    }
 
-    std::cerr << "orvan: scaffolded project in " << fs::absolute(dir).generic_string() << "\n";
+    const std::string where = fs::absolute(dir).generic_string();
+    if (!missing.empty())
+        throw std::runtime_error("orvan: could not write in " + where + ": " + missing);
+    std::cerr << "orvan: scaffolded project in " << where << "\n";
 }

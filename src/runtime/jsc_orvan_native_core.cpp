@@ -18,6 +18,9 @@
 #include <ctime>
 #include <cwctype>
 #include <exception>
+#include <functional>
+#include <new>
+#include <pthread.h>
 #include <string>
 #include <string_view>
 #include <csignal>
@@ -31,6 +34,7 @@
 #include <vector>
 
 #include "runtime/core/cells.inc"
+#include "runtime/core/stack_depth.inc"
 #pragma GCC push_options
 #pragma GCC optimize("O1")
 #include "runtime/core/fn_names.inc"

@@ -3,8 +3,13 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    // Only a regular file (links followed) is read: a folder must never read as
+    // an empty file, and a device such as /dev/zero or a pipe might never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || ec) return std::nullopt;
     std::ifstream in(path, std::ios::in | std::ios::binary);
     if (!in.is_open()) return std::nullopt;
     std::ostringstream out;

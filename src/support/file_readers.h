@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-// The bytes of a file; nullopt when it cannot be opened. Callers word their own error.
+// The bytes of a regular file; nullopt when the path is anything else (missing, a
+// folder, a device, a pipe) or cannot be opened. Callers word their own error.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
-// Both throw std::runtime_error when the file cannot be opened.
+// Both throw std::runtime_error when readWholeFile gives nothing.
 std::string readFileToString(const std::string& path);
 std::vector<unsigned char> readFileToBytes(const std::filesystem::path& path);

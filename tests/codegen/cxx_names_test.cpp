@@ -31,7 +31,7 @@ TEST(CxxNames, DeclarationsReferencesAndPrototypesAgreeWhileKeysKeepTheirSpellin
         "main_;\n");
     EXPECT_NE(text.find("static JsOwned double_;\nstatic JsOwned double__;\n"), std::string::npos) << text;
     EXPECT_NE(text.find("JsOwned main_();\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("JsOwned main_() {\n    JsOwned int_ = JS_NUM(3);\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("JsOwned main_() {\n    js_stack_check();\n    JsOwned int_ = JS_NUM(3);\n"), std::string::npos) << text;
     EXPECT_NE(text.find("js_obj_set(&__obj, \"int\", js_clone_value(int_.borrow()))"), std::string::npos) << text;
     EXPECT_NE(text.find("js_obj_set(&__o, \"char\", "), std::string::npos) << text;
     EXPECT_NE(text.find("js_obj_get_q(o.borrow(), \"int\")"), std::string::npos) << text;

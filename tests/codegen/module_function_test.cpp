@@ -67,14 +67,14 @@ TEST(DependencyModule, ExportsAssignments) {
 TEST(DependencyModule, FunctionsArePrefixedStaticWithPrototypes) {
     const std::string text = depModuleText("function f(a, b) { return a; }\n");
     EXPECT_NE(text.find("static JsOwned mod_m_f(JsOwned, JsOwned);\n\n"), std::string::npos);
-    EXPECT_NE(text.find(" (code) === */\n\nstatic JsOwned mod_m_f(JsOwned a, JsOwned b) {\n    (void)a;\n    (void)b;\n"
+    EXPECT_NE(text.find(" (code) === */\n\nstatic JsOwned mod_m_f(JsOwned a, JsOwned b) {\n    js_stack_check();\n    (void)a;\n    (void)b;\n"
                         "    return a.clone();\n}\n\n"),
               std::string::npos);
 }
 
 TEST(Function, NoParametersEmptyBodyGetsOnlyFallbackReturn) {
     CEmitter em;
-    EXPECT_EQ(functionText(em, "function f() {}", ""), "JsOwned f() {\n    return JsOwned();\n}\n");
+    EXPECT_EQ(functionText(em, "function f() {}", ""), "JsOwned f() {\n    js_stack_check();\n    return JsOwned();\n}\n");
 }
 
 TEST(Function, HoistsNestedFunctionsInOrderAndRestoresScope) {
@@ -99,7 +99,7 @@ TEST(Function, EntryFunctionHasNoStorageWordButItsNestedOnesDo) {
     CEmitter em;
     const std::string text = functionText(em, "function f(x) { function g() {} if (x) { function h() {} } }", "");
     EXPECT_NE(text.find("static JsOwned f__n0_g() {"), std::string::npos);
-    EXPECT_NE(text.find("\nJsOwned f(JsOwned x) {\n    (void)x;\n"), std::string::npos);
+    EXPECT_NE(text.find("\nJsOwned f(JsOwned x) {\n    js_stack_check();\n    (void)x;\n"), std::string::npos);
     EXPECT_NE(text.find("/* unsupported stmt: nested FunctionDeclaration outside a function body (not hoisted "
                         "here) */"),
               std::string::npos);
@@ -110,7 +110,7 @@ TEST(Function, PatternParameterIsReportedAndStillCompiles) {
     testing::internal::CaptureStderr();
     const std::string text = functionText(em, "function f(a, {b}) { return a; }", "");
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(text.find("JsOwned f(JsOwned a, JsOwned __jsc_p1) {\n    (void)a;\n    (void)__jsc_p1;\n"),
+    EXPECT_NE(text.find("JsOwned f(JsOwned a, JsOwned __jsc_p1) {\n    js_stack_check();\n    (void)a;\n    (void)__jsc_p1;\n"),
               std::string::npos);
     EXPECT_NE(err.find("Feature: parameter pattern in f\n"), std::string::npos);
 }
@@ -213,7 +213,7 @@ TEST(Function, VarUsedAfterItsBlockIsDeclaredAtTheTop) {
                            "function f(c) { if (c) { var m = 1; } else { var m = 2; var t = 3; } "
                            "for (var i = 0; i < 2; i++) {} return m + i; }",
                            ""),
-              "JsOwned f(JsOwned c) {\n    (void)c;\n    JsOwned m;\n    JsOwned i;\n"
+              "JsOwned f(JsOwned c) {\n    js_stack_check();\n    (void)c;\n    JsOwned m;\n    JsOwned i;\n"
               "    if (js_truthy(c.borrow())) {\n        m = JS_NUM(1);\n    }\n"
               "    else {\n        m = JS_NUM(2);\n        JsOwned t = JS_NUM(3);\n    }\n"
               "    for (i = JS_NUM(0); js_truthy(JsOwned::from_value(js_lt(i.borrow(), "

@@ -136,7 +136,7 @@ TEST(CompilerCommand, WebViewFlagsComeFromTheChosenPackage) {
     EXPECT_NE(cmd.find(c.q(c.rt + "jsc_webview_linux.cpp") + " " + c.q(c.rt + "jsc_embed_stub.cpp")),
               std::string::npos);
     EXPECT_NE(cmd.find("jsc_orvan_native_linux.cpp"), std::string::npos);
-    EXPECT_NE(cmd.find(" -lm -pthread -ldl -lgtk -lwk40 -O3 -g 2>&1"), std::string::npos);
+    EXPECT_NE(cmd.find(" -lm -pthread -ldl -lgtk -lwk40 '-O3' '-g' 2>&1"), std::string::npos);
 }
 
 TEST(CompilerCommand, WebViewUsesTheAssetFileOnlyWhenItExists) {
@@ -167,6 +167,13 @@ TEST(CompilerCommand, ExtraFlagsOfBlanksOnlyStillAddOneBlank) {
     CommandCase c;
     c.req.extraFlags = "   ";
     EXPECT_NE(c.build("", false, PkgProbes{}).find(" -ldl  2>&1"), std::string::npos);
+}
+
+TEST(CompilerCommand, ExtraFlagsAreSeparateWordsTheShellNeverExpands) {
+    EXPECT_EQ(quoteFlagWords(" -O1\t-DX=1\n"), "'-O1' '-DX=1'");
+    EXPECT_EQ(quoteFlagWords("-O1; touch PWN"), "'-O1;' 'touch' 'PWN'");
+    EXPECT_EQ(quoteFlagWords("$(id) `id` -D'a b'"), "'$(id)' '`id`' '-D'\\''a' 'b'\\'''");
+    EXPECT_EQ(quoteFlagWords(" \t "), "");
 }
 
 TEST(FlattenFlags, JoinsLinesWithSingleBlanks) {

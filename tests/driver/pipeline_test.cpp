@@ -95,6 +95,7 @@ TEST_F(Pipeline, BareInputPrintsTheTextAndWritesNothing) {
 
 TEST_F(Pipeline, PrintAndCompileWithARelativeOutput) {
     CliOptions o = compileOpts("app.js", "bin/app.out");
+    fs::create_directories("bin");
     o.printC = true;
     o.cflags = "-DEXTRA=1";
     const Result r = run(o);

@@ -147,7 +147,15 @@ TEST(AssetTable, QuotesAndBackslashesInPathsAreEscaped) {
 TEST(AssetTable, LineEndsInPathsStayInsideTheStringLiteral) {
     TempDir tmp;
     tmp.write("pub/crlf\r\n.txt", "q");
-    EXPECT_NE(emitFolder(tmp).find("    { \"crlf\\r\\n.txt\" , jsc_emb_blob_crlf___txt ,"), std::string::npos);
+    EXPECT_NE(emitFolder(tmp).find("    { \"crlf\\015\\n.txt\" , jsc_emb_blob_crlf___txt ,"), std::string::npos);
+}
+
+TEST(AssetTable, ControlBytesInPathsBecomeOctalEscapes) {
+    TempDir tmp;
+    tmp.write("pub/a\rb\t1.txt", "q");
+    const std::string out = emitFolder(tmp);
+    EXPECT_NE(out.find("    { \"a\\015b\\0111.txt\" , "), std::string::npos) << out;
+    EXPECT_EQ(out.find('\r'), std::string::npos);
 }
 
 TEST(AssetTable, MimeTypesByLowerCasedExtension) {

@@ -166,4 +166,6 @@ TEST(ReactProject, LooksInTheThreeDependencySections) {
     fs::remove(d.path() / "package.json");
     fs::create_directories(d.path() / "package.json");
     EXPECT_FALSE(packageLooksReactProject(d.path() / "package.json"));
+    std::filesystem::create_directories(d.path() / "dir" / "package.json");
+    EXPECT_FALSE(packageLooksReactProject(d.path() / "dir" / "package.json"));
 }

@@ -110,3 +110,12 @@ TEST(Scaffold, AFileInTheWayOfAFolderFailsBeforeAnyWrite) {
     EXPECT_THROW(cmdInit(tmp.path() / "p"), fs::filesystem_error);
     EXPECT_FALSE(fs::exists(tmp.path() / "p/orvan.config.json"));
 }
+
+TEST(Scaffold, AnEmptyFolderNameIsRefusedBeforeAnyWrite) {
+    TempDir tmp;
+    const fs::path before = fs::current_path();
+    fs::current_path(tmp.path());
+    EXPECT_THROW(cmdInit(fs::path()), std::runtime_error);
+    fs::current_path(before);
+    EXPECT_TRUE(fs::is_empty(tmp.path()));
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 JsOwned recurse(JsOwned n) {
+    js_stack_check();
     if (js_truthy(js_lt(n.borrow(), JS_NUM(1e18)))) return recurse(JsOwned::from_value(js_add(n.borrow(), JS_NUM(1))));
     return n;
 }

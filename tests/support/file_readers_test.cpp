@@ -46,3 +46,19 @@ TEST(FileReaders, MissingFileMessages) {
         EXPECT_STREQ(e.what(), "cannot read /no/such/dir/f.bin");
     }
 }
+
+TEST(FileReaders, FoldersAndDevicesAreNotFiles) {
+    const fs::path dir = fs::temp_directory_path() / ("orvan_reader_dir_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    for (const fs::path& p : {dir, fs::path("/dev/zero"), fs::path("/")}) {
+        EXPECT_THROW(readFileToString(p.string()), std::runtime_error) << p;
+        EXPECT_THROW(readFileToBytes(p), std::runtime_error) << p;
+    }
+    try {
+        readFileToBytes(dir);
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()), "cannot read " + dir.generic_string());
+    }
+    fs::remove(dir);
+}

@@ -1,5 +1,6 @@
 // require() of a bare specifier: the runtime's built-in module, or the unsupported-package marker.
 #include <cstdio>
+#include <string>
 
 #include "codegen/cemitter.h"
 #include "frontend/builtin_modules.h"
