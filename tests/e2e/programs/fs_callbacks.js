@@ -14,6 +14,9 @@ function step3() {
       fs.access(file, function (err) {
         console.log('access after unlink', err.code);
         fs.rmSync(dir, { recursive: true });
+        fs.readFile(path.join(dir, 'missing', 'x'), function (err, data) {
+          console.log('missing', err.code, err.syscall, data);
+        });
       });
     });
   });
@@ -34,8 +37,5 @@ fs.mkdir(dir, { recursive: true }, function (err) {
       });
     });
   });
-});
-fs.readFile(path.join(dir, 'missing', 'x'), function (err, data) {
-  console.log('missing', err.code, err.syscall, data);
 });
 console.log('sync end');
