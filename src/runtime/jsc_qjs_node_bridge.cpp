@@ -9,6 +9,8 @@
 
 #ifdef JSC_HAVE_UV
 #include <uv.h>
+#include "runtime/net/http_parser.h"
+#include "runtime/net/tcp.h"
 #endif
 
 #include <algorithm>
@@ -18,6 +20,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -33,4 +37,5 @@
 #include "runtime/engine/node_text.inc"
 #include "runtime/engine/node_natives.inc"
 #include "runtime/engine/node_fs_natives.inc"
+#include "runtime/engine/node_net_natives.inc"
 #include "runtime/engine/node_environment.inc"

@@ -504,7 +504,8 @@ function Duplex(options) {
   if (!(this instanceof Duplex)) return new Duplex(options);
   Readable.call(this, options);
   initWritable(this, options || {});
-  if (options && options.allowHalfOpen === false) this.once('end', () => this.end());
+  // Deferred, so that an 'end' listener can still write its last words.
+  if (options && options.allowHalfOpen === false) this.once('end', () => nextTick(() => this.end()));
 }
 Object.setPrototypeOf(Duplex.prototype, Readable.prototype);
 Object.setPrototypeOf(Duplex, Readable);
