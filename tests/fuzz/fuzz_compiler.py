@@ -114,7 +114,7 @@ def main():
     p.add_argument("--count", type=int, default=10000)
     p.add_argument("--jobs", type=int, default=3)
     p.add_argument("--timeout", type=float, default=60.0)
-    p.add_argument("--seed", type=int, default=1)
+    p.add_argument("--start", type=int, default=1)
     p.add_argument("--out", default="fuzz-findings")
     args = p.parse_args()
     args.orvan = os.path.abspath(args.orvan)
@@ -124,7 +124,7 @@ def main():
         if name.endswith(".js"):
             with open(os.path.join(args.programs, name), encoding="utf-8", errors="replace") as f:
                 programs.append(f.read())
-    rng = random.Random(args.seed)
+    rng = random.Random(args.start)
     cases = [make_case(rng, programs) for _ in range(args.count)]
 
     os.makedirs(args.out, exist_ok=True)
