@@ -51,6 +51,10 @@ $(QJS_OUT)/obj/dtoa.o: deps/node_modules/.package-lock.json
 	@mkdir -p $(QJS_OUT)/obj
 	gcc $(QJS_CFLAGS) -c $(QJS_SRC)/libbf.c -o $@
 
+$(QJS_OUT)/obj/quickjs.o: tools/quickjs-extras/quickjs_with_extras.c deps/node_modules/.package-lock.json
+	@mkdir -p $(QJS_OUT)/obj
+	gcc $(QJS_CFLAGS) -I$(QJS_SRC) -c tools/quickjs-extras/quickjs_with_extras.c -o $@
+
 $(QJS_OUT)/obj/%.o: deps/node_modules/.package-lock.json
 	@mkdir -p $(QJS_OUT)/obj
 	gcc $(QJS_CFLAGS) -c $(QJS_SRC)/$*.c -o $@

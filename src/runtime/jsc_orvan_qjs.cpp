@@ -65,7 +65,7 @@ void jsc_engine_run_program(const unsigned char* bundle, size_t len, const std::
     JSValue r = jsc_engine_call_raw(ctx, run_main, JS_UNDEFINED, 1, &source);
     JS_FreeValue(ctx, source);
     JS_FreeValue(ctx, run_main);
-    if (JS_IsException(r)) jsc_engine_die_uncaught(ctx, JS_GetException(ctx));
+    if (JS_IsException(r)) jsc_engine_uncaught(ctx, JS_GetException(ctx));
     JS_FreeValue(ctx, r);
     jsrt_loop_after_callback();
 }

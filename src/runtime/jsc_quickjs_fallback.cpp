@@ -17,6 +17,8 @@
 #include <sys/resource.h>
 
 #include "runtime/engine/engine_context.inc"
+#include "runtime/engine/engine_object_sync.inc"
 #include "runtime/engine/value_bridge.inc"
+#include "runtime/engine/live_compiled_objects.inc"
 #include "runtime/engine/error_bridge.inc"
 #include "runtime/engine/eval_function.inc"

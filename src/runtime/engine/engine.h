@@ -21,6 +21,11 @@
 #pragma GCC diagnostic pop
 #undef JS_BOOL
 
+// Built with the engine (tools/quickjs-extras): a promise's state, 0 pending,
+// 1 fulfilled, 2 rejected, -1 for another value; a settled one's result goes
+// to *result.
+extern "C" int jsc_qjs_promise_state(JSContext* ctx, JSValueConst promise, JSValue* result);
+
 // The process's context, created (with its promise-job drain registered on
 // the loop) on first use.
 JSContext* jsc_engine_context();
@@ -61,6 +66,14 @@ bool jsc_engine_program_mode();
 // Prints "Uncaught ..." for an exception value (taking it) and ends the
 // process with 1.
 [[noreturn]] void jsc_engine_die_uncaught(JSContext* ctx, JSValue exc);
+// The pending exception of engine code that the loop called: in a program
+// that lives in the engine it is uncaught (jsc_engine_uncaught); otherwise it
+// is rethrown as a JsThrow.
+void jsc_engine_callback_threw(JSContext* ctx);
+// An exception nobody caught (taking it): a process 'uncaughtException'
+// listener gets it and the program goes on; without one the process ends as
+// jsc_engine_die_uncaught does.
+void jsc_engine_uncaught(JSContext* ctx, JSValue exc);
 // Text of an engine value the way the uncaught report shows it.
 std::string jsc_engine_describe(JSContext* ctx, JSValueConst v);
 
@@ -74,7 +87,9 @@ struct JscEngineHooks {
     // Runs the tick queue (before promise jobs); true when it ran any.
     bool (*run_ticks)(JSContext* ctx) = nullptr;
     // A rejection nobody handled once the jobs ran out.
-    void (*on_unhandled)(JSContext* ctx, JSValueConst reason) = nullptr;
+    void (*on_unhandled)(JSContext* ctx, JSValueConst reason, JSValueConst promise) = nullptr;
+    // An exception nobody caught: true when a listener took it.
+    bool (*on_uncaught)(JSContext* ctx, JSValueConst exc) = nullptr;
     // The text of an uncaught exception (the environment's inspect).
     std::string (*describe)(JSContext* ctx, JSValueConst v) = nullptr;
     // The exit sequence (process 'exit' event) with the status so far; gives

@@ -299,6 +299,7 @@ class Timeout {
   _arm() {
     const self = this;
     this._handle = native.setTimer(function () { self._fire(); }, this._idleTimeout, this._repeat !== null);
+    if (!this._ref) native.refTimer(this._handle, false);
   }
   _fire() {
     if (this._repeat === null) { this._destroyed = true; this._handle = null; }
@@ -309,14 +310,14 @@ class Timeout {
     if (this._handle !== null) { native.clearTimer(this._handle); this._handle = null; }
   }
   ref() {
-    if (!this._ref && !this._destroyed) { this._ref = true; this._arm(); }
+    this._ref = true;
+    if (this._handle !== null) native.refTimer(this._handle, true);
     return this;
   }
-  // An unreferenced timer does not keep the program alive; the loop here
-  // cannot hold a timer without waiting for it, so it is dropped.
+  // An unreferenced timer still fires, but does not keep the program alive.
   unref() {
-    if (this._ref && this._handle !== null) { native.clearTimer(this._handle); this._handle = null; }
     this._ref = false;
+    if (this._handle !== null) native.refTimer(this._handle, false);
     return this;
   }
   hasRef() { return this._ref; }
@@ -624,11 +625,34 @@ function onExit(code) {
   }
   return exitStatus();
 }
-function onUnhandled(reason) {
+// An exception nobody caught: the program goes on when a listener takes it.
+function onUncaught(err, origin = 'uncaughtException') {
+  if (process.listenerCount('uncaughtExceptionMonitor') > 0) process.emit('uncaughtExceptionMonitor', err, origin);
+  if (process.listenerCount('uncaughtException') === 0) return false;
+  try {
+    process.emit('uncaughtException', err, origin);
+  } catch (e) {
+    // A listener that throws ends the program with 7, without 'exit'.
+    native.write(2, 'Uncaught ' + describe(e) + '\n');
+    process.exitCode = 7;
+    exiting = true;
+    process._exiting = true;
+    native.exit(7);
+  }
+  return true;
+}
+function unhandledRejectionError(reason) {
+  const e = new Error('This error originated either by throwing inside of an async function without a catch block, or by rejecting a promise which was not handled with .catch(). The promise rejected with the reason "' + builtinRequire('util').inspect(reason) + '".');
+  e.name = 'UnhandledPromiseRejection';
+  e.code = 'ERR_UNHANDLED_REJECTION';
+  return e;
+}
+function onUnhandled(reason, promise) {
   if (process.listenerCount('unhandledRejection') > 0) {
-    process.emit('unhandledRejection', reason);
+    process.emit('unhandledRejection', reason, promise);
     return;
   }
+  if (onUncaught(reason instanceof Error ? reason : unhandledRejectionError(reason), 'unhandledRejection')) return;
   let text;
   if (reason instanceof Error) {
     text = describe(reason);
@@ -643,5 +667,5 @@ function onUnhandled(reason) {
   process.emit('exit', 1);
   native.exit(1);
 }
-native.setHooks({ runTicks, onExit, describe, onUnhandled });
+native.setHooks({ runTicks, onExit, describe, onUnhandled, onUncaught });
 })

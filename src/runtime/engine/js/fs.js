@@ -386,7 +386,55 @@ exports.createWriteStream = function createWriteStream(p, options) {
   return ws;
 };
 
-exports.watch = () => { throw new Error('orvan: fs.watch is not supported'); };
+// fs.watch: inotify through the loop. A watcher emits 'change' with
+// ('rename' | 'change', file name), 'error', and 'close' once closed.
+const watchers = new Map();
+let watchDispatchSet = false;
+function dispatchWatch(id, type, value) {
+  const w = watchers.get(id);
+  if (!w) return;
+  if (type === 'error') {
+    const [code, text] = native.net.errorInfo(value);
+    const e = new Error(`${code}: ${text}, watch`);
+    e.errno = value;
+    e.code = code;
+    e.syscall = 'watch';
+    w.close();
+    w.emit('error', e);
+    return;
+  }
+  w.emit('change', type, w._buffer ? Buffer.from(value) : value);
+}
+class FSWatcher extends internal.require('events') {
+  constructor(id, buffer) {
+    super();
+    this._id = id;
+    this._buffer = buffer;
+  }
+  close() {
+    if (this._id === 0) return;
+    nfs.watchClose(this._id);
+    watchers.delete(this._id);
+    this._id = 0;
+    process.nextTick(() => this.emit('close'));
+  }
+  ref() { if (this._id !== 0) nfs.watchRef(this._id, true); return this; }
+  unref() { if (this._id !== 0) nfs.watchRef(this._id, false); return this; }
+}
+exports.watch = function watch(filename, options, listener) {
+  if (typeof options === 'function') { listener = options; options = {}; }
+  if (typeof options === 'string') options = { encoding: options };
+  options = options || {};
+  if (typeof nfs.watchStart !== 'function') throw new Error('orvan: fs.watch is not supported');
+  if (!watchDispatchSet) { nfs.watchDispatch(dispatchWatch); watchDispatchSet = true; }
+  const id = nfs.watchStart(pathOf(filename, 'filename'), !!options.recursive);
+  const w = new FSWatcher(id, options.encoding === 'buffer');
+  watchers.set(id, w);
+  if (options.persistent === false) w.unref();
+  if (typeof listener === 'function') w.on('change', listener);
+  return w;
+};
+exports.FSWatcher = FSWatcher;
 exports.watchFile = () => { throw new Error('orvan: fs.watchFile is not supported'); };
 exports.Stats = Stats;
 exports.Dirent = Dirent;

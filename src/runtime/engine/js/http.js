@@ -166,7 +166,8 @@ OutgoingMessage.prototype._sendHead = function (body) {
   if (conn && /close/i.test(String(conn[1]))) this._keepAlive = false;
   if (!conn) {
     text += this._keepAlive ? 'Connection: keep-alive\r\n' : 'Connection: close\r\n';
-    if (this._keepAlive && this._isResponse) text += 'Keep-Alive: timeout=5\r\n';
+    const idle = this._conn ? Number(this._conn.server.keepAliveTimeout) : 0;
+    if (this._keepAlive && this._isResponse && idle > 0) text += `Keep-Alive: timeout=${Math.floor(idle / 1000)}\r\n`;
   }
   if (this._hasBody && !this._headers.has('content-length') && !this._headers.has('transfer-encoding')) {
     if (body !== null) {
@@ -295,10 +296,12 @@ function Connection(server, socket) {
   this.req = null;
   this.queue = [];
   this.closing = false;
+  this.idleTimer = null;
   socket.on('data', (d) => this.feed(d));
   socket.on('end', () => { this.closing = true; if (this.queue.length === 0) socket.end(); });
   socket.on('error', (e) => { if (server.listenerCount('clientError') > 0) server.emit('clientError', e, socket); });
   socket.on('close', () => {
+    this.stopIdleTimer();
     tcp.parserControl(this.parser, 'free');
     server._httpConnections.delete(this);
     if (this.req && !this.req.complete) { this.req.aborted = true; this.req.emit('aborted'); this.req.destroy(); }
@@ -307,7 +310,20 @@ function Connection(server, socket) {
   });
 }
 Connection.prototype.idle = function () { return this.queue.length === 0 && !this.req; };
+// A kept-alive connection with no request for keepAliveTimeout ms is closed
+// (0 keeps it open). The open socket keeps the program alive, not the timer.
+Connection.prototype.startIdleTimer = function () {
+  this.stopIdleTimer();
+  const ms = Number(this.server.keepAliveTimeout);
+  if (!(ms > 0)) return;
+  this.idleTimer = setTimeout(() => { this.idleTimer = null; if (this.idle()) this.socket.destroy(); }, ms);
+  this.idleTimer.unref();
+};
+Connection.prototype.stopIdleTimer = function () {
+  if (this.idleTimer !== null) { clearTimeout(this.idleTimer); this.idleTimer = null; }
+};
 Connection.prototype.feed = function (data) {
+  this.stopIdleTimer();
   const events = tcp.parserFeed(this.parser, data);
   for (let i = 1; i < events.length; i++) {
     const [type, value] = events[i];
@@ -316,6 +332,7 @@ Connection.prototype.feed = function (data) {
     else if (type === 'complete') { const req = this.req; this.req = null; req.complete = true; req.push(null); }
   }
   if (events[0] !== '') this.badRequest(Number(events[0]));
+  else if (this.idle() && !this.closing && !this.server._closing) this.startIdleTimer();
 };
 Connection.prototype.badRequest = function (code) {
   const socket = this.socket;
@@ -348,6 +365,7 @@ Connection.prototype.responseDone = function (res) {
   if (this.closing) { this.socket.end(); return; }
   if (this.queue.length > 0) this.queue[0]._attach(this.socket);
   else if (this.server._closing) this.socket.end();
+  else if (this.idle()) this.startIdleTimer();
 };
 
 function Server(options, handler) {

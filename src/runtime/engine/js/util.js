@@ -76,6 +76,9 @@ function formatError(err, ctor, ctx) {
     head = head.replace(name, `${name} [${ctor}]`);
   if (!stack.startsWith(head)) {
     stack = stack ? `${head}\n${stack.replace(/\n$/, '')}` : `[${head}]`;
+  } else if (!stack.includes('\n    at')) {
+    // A stack without frames shows in brackets, as an error without a stack does.
+    stack = `[${stack.replace(/\n$/, '')}]`;
   }
   stack = stack.replace(/\n$/, '');
   if (ctx.indentationLvl !== 0) {

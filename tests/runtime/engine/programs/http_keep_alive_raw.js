@@ -1,7 +1,8 @@
 // The http server's bytes on the wire, read by a plain TCP client: several
 // requests on one kept-alive connection (pipelined), body framing by
 // Content-Length and chunked, HEAD and 204 without a body, an HTTP/1.0
-// client, and a malformed request.
+// client, a malformed request, and a kept-alive connection left idle, which
+// the server closes once keepAliveTimeout has passed.
 const http = require('http');
 const net = require('net');
 
@@ -43,5 +44,7 @@ server.listen(0, '127.0.0.1', async () => {
   console.log(show(await exchange(port, 'GET /chunked HTTP/1.0\r\n\r\n')));
   console.log(show(await exchange(port, 'GET /len HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n')));
   console.log(show(await exchange(port, 'NOT A REQUEST\r\n\r\n')).split('|')[0]);
+  server.keepAliveTimeout = 50;
+  console.log(show(await exchange(port, 'GET /len HTTP/1.1\r\nHost: x\r\n\r\n')));
   server.close(() => console.log('closed'));
 });

@@ -1,0 +1,55 @@
+// Objects and arrays crossing through eval and Function stay one object:
+// a change made on either side after the crossing is seen on the other.
+const call = new Function('f', 'o', 'a', 'return f(o, a)');
+
+// A compiled object and array written by engine code, then by compiled code.
+const settings = JSON.parse('{"name": "app", "level": 1, "tags": ["a"]}');
+const bump = new Function('s', 's.level += 1; s.added = true; s.tags.push("b"); delete s.name; return s');
+console.log(bump(settings) === settings, settings.level, settings.added, settings.tags, 'name' in settings);
+const look = new Function('s', 'return [s.level, s.extra, s.tags.length, Object.keys(s).join(","), JSON.stringify(s)]');
+settings.extra = 'later';
+settings.tags.push('c');
+console.log(look(settings));
+
+// Arrays growing and shrinking on either side, and engine array methods on a compiled array.
+const list = JSON.parse('[3, 1, 2]');
+const grow = new Function('a', 'a.push(4, 5); a[7] = 8; return [Array.isArray(a), a.length]');
+console.log(grow(list), list.length, list[7], list[6]);
+const sortIt = new Function('a', 'a.length = 4; a.sort(); return a.map(function (x) { return x * 10; }).join(" ")');
+console.log(sortIt(list), list);
+const sumOf = new Function('a', 'let t = 0; for (const v of a) t += v; return t');
+list.push(100);
+console.log(sumOf(list));
+
+// Nested values: an inner object reached from both sides is the same object.
+const tree = { left: { value: 1 }, right: { value: 2, kids: JSON.parse('[]') } };
+const graft = new Function('t', 't.right.kids.push({ value: 3 }); t.left.value = 10; return t.right.kids[0]');
+const kid = graft(tree);
+console.log(kid === tree.right.kids[0], tree.left.value, tree.right.kids.length);
+kid.value = 30;
+console.log(new Function('t', 'return t.right.kids[0].value')(tree));
+
+// An engine object and array handed to compiled code and changed there.
+const engineState = eval('globalThis.shared = { count: 0, items: [], meta: { owner: "engine" } }; shared');
+engineState.count = 5;
+engineState.items.push('x', 'y');
+engineState.meta.owner = 'compiled';
+engineState.fresh = { deep: JSON.parse('[1]') };
+delete engineState.meta;
+console.log(eval('JSON.stringify(globalThis.shared)'));
+eval('shared.count++; shared.items.pop(); shared.fresh.deep.push(2); shared.late = "set in engine"');
+console.log(engineState.count, engineState.items, engineState.fresh.deep, engineState.late);
+console.log(eval('globalThis.shared') === engineState);
+
+// An engine method called by compiled code gets the engine object as `this`,
+// and what it changes there is seen by compiled code.
+const stack = eval('({ items: [], add(v) { this.items.push(v); return this; }, size() { return this.items.length; } })');
+stack.add(1).add(2);
+stack.items.push(3);
+console.log(stack.size(), stack.items);
+
+// A compiled callback writing into an engine array while engine code iterates it.
+const seen = eval('[]');
+const collect = function (v) { seen.push(v * 2); };
+new Function('each', '[1, 2, 3].forEach(function (v) { each(v); })')(collect);
+console.log(seen, call(function (o, a) { return o.x + a.length; }, { x: 1 }, seen));
