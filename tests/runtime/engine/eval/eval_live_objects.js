@@ -53,3 +53,13 @@ const seen = eval('[]');
 const collect = function (v) { seen.push(v * 2); };
 new Function('each', '[1, 2, 3].forEach(function (v) { each(v); })')(collect);
 console.log(seen, call(function (o, a) { return o.x + a.length; }, { x: 1 }, seen));
+
+// Engine objects compiled code lets go of are no longer kept in step: many
+// short-lived ones stay cheap, and one crossing again is live again.
+let total = 0;
+for (let i = 0; i < 3000; i++) total += eval('({ n: ' + i + ' })').n;
+eval('globalThis.dropped = { v: 1 }');
+console.log(total, eval('globalThis.dropped').v);
+const again = eval('globalThis.dropped');
+again.v = 2;
+console.log(eval('globalThis.dropped.v'), again === eval('dropped'));
