@@ -43,6 +43,8 @@ public:
     bool isSecure() const { return tls_ != nullptr; }
     // The peer's X509 verification result (0: it passed).
     long tlsVerifyResult() const;
+    // errorText, or the fuller message this connection has for the failure.
+    std::string errorText(int err) const;
 
     // Starts resolving and connecting; the result arrives in onConnect.
     static TcpSocket* connect(const std::string& host, int port);

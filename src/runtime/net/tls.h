@@ -53,6 +53,9 @@ struct TlsSession {
     std::string pending;         // plaintext written before the handshake ended
     std::vector<std::function<void(int)>> pendingDone;
     long verifyResult = 0;       // X509 verification of the peer, 0 when it passed
+    std::string servername;      // the name a client checks
+    int failure = 0;             // the code this session failed with, and
+    std::string failureText;     // its fuller message when it has one (the names a certificate carries)
     ~TlsSession();
 };
 

@@ -32,8 +32,8 @@ function context(server, options) {
   return r;
 }
 
-function tlsError(code) {
-  const info = typeof code === 'number' ? tls.errorInfo(code) : null;
+function tlsError(code, id) {
+  const info = typeof code === 'number' ? tls.errorInfo(code, id) : null;
   if (!info) return null;
   const e = new Error(info[1]);
   e.code = info[0];
@@ -69,7 +69,7 @@ TLSSocket.prototype._onNative = function (type, a, b) {
     return;
   }
   if (type === 'connect' || type === 'error') {
-    let e = tlsError(a);
+    let e = tlsError(a, this._id);
     if (type === 'connect') this.connecting = false;
     // before its handshake ends, a server's connection fails to the server
     if (this._tlsServer && !this._secureEstablished) {

@@ -83,7 +83,7 @@ async function main() {
   try {
     await fetch({ host: '127.0.0.1', port, servername: 'example.com', ca: CERT });
   } catch (e) {
-    console.log('wrong name:', e.code);
+    console.log('wrong name:', e.message, e.code);
   }
   try {
     https.get('http://localhost/');
