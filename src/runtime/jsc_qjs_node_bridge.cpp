@@ -11,6 +11,7 @@
 #include <uv.h>
 #include "runtime/net/http_parser.h"
 #include "runtime/net/tcp.h"
+#include "runtime/proc/child.h"
 #endif
 
 #include <algorithm>
@@ -38,4 +39,5 @@
 #include "runtime/engine/node_natives.inc"
 #include "runtime/engine/node_fs_natives.inc"
 #include "runtime/engine/node_net_natives.inc"
+#include "runtime/engine/node_child_natives.inc"
 #include "runtime/engine/node_environment.inc"
