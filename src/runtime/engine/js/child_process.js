@@ -248,6 +248,29 @@ exports.execFile = function execFile(file, args, options, callback) {
   return collect(start(normalize(file, args || [], options)), command, options, callback);
 };
 
+// util.promisify(exec) and (execFile) resolve with { stdout, stderr } and
+// reject with an error that carries both, as Node's do.
+function promisified(fn) {
+  return function (...args) {
+    let child;
+    const p = new Promise((resolve, reject) => {
+      child = fn(...args, (err, stdout, stderr) => {
+        if (err) {
+          err.stdout = stdout;
+          err.stderr = stderr;
+          reject(err);
+        } else {
+          resolve({ stdout, stderr });
+        }
+      });
+    });
+    p.child = child;
+    return p;
+  };
+}
+Object.defineProperty(exports.exec, Symbol.for('nodejs.util.promisify.custom'), { value: promisified(exports.exec) });
+Object.defineProperty(exports.execFile, Symbol.for('nodejs.util.promisify.custom'), { value: promisified(exports.execFile) });
+
 for (const name of ['fork', 'spawnSync', 'execFileSync']) {
   exports[name] = c[name] ? function (...args) { return c[name](...args); } : function () {
     throw new Error(`orvan: child_process.${name} is not supported`);

@@ -68,7 +68,7 @@ async function main() {
   try {
     await execFile('no-such-program-orvan');
   } catch (e) {
-    console.log('execFile failed', e.code, e.syscall, e.cmd);
+    console.log('execFile failed', e.code, e.syscall, e.cmd, JSON.stringify(e.stdout));
   }
   const { stdout: shout } = await util.promisify(cp.exec)('printf %s done', { encoding: 'utf8' });
   console.log('exec promisified', shout);
