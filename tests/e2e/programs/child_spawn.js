@@ -70,9 +70,8 @@ function shellOptions() {
 
 function inherit() {
   child = cp.spawn('echo', args('inherited'), { stdio: 'inherit' });
-  console.log('inherit streams', child.stdout, child.stdin);
   child.on('close', function (code) {
-    console.log('inherit close', code);
+    console.log('inherit close', code, child.stdout, child.stdin);
     piped();
   });
 }
