@@ -46,6 +46,7 @@
 #include "runtime/engine/node_fs_natives.inc"
 #include "runtime/engine/node_net_natives.inc"
 #include "runtime/engine/node_child_natives.inc"
+#include "runtime/engine/node_tls_natives.inc"
 #include "runtime/engine/node_environment.inc"
 
 #endif  // JSC_RUNTIME_ASSEMBLED
