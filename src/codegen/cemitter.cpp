@@ -16,6 +16,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     scope.clear();
     bareRequireAliases.clear();
     bareRequireDestructured.clear();
+    builtinMemberNames.clear();
     ownedLocals.clear();
     entryStatics.clear();
     httpHandlerIds.clear();
@@ -60,6 +61,7 @@ void CEmitter::clearModuleScopes() {
     scope.clear();
     bareRequireAliases.clear();
     bareRequireDestructured.clear();
+    builtinMemberNames.clear();
     ownedLocals.clear();
 }
 

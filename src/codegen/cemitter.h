@@ -57,6 +57,7 @@ struct LocalShadow {
     std::map<std::string, std::string> aliases;
     std::set<std::string> destructured;
     std::set<std::string> shadowed;
+    std::set<std::string> builtinMembers;
 };
 
 // Keeps the owned names of one C++ block or function: names declared inside end with it, and the
@@ -104,6 +105,9 @@ public:
     std::map<std::string, std::string> scope;
     std::map<std::string, std::string> bareRequireAliases;
     std::set<std::string> bareRequireDestructured;
+    // Every name destructured from a built-in module in this module, where `new` may call it
+    // (bareRequireDestructured loses the names that become statics of the module).
+    std::set<std::string> builtinMemberNames;
     const std::vector<Module>* modules = nullptr;
     std::string currentModulePath;
     std::set<std::string> ownedLocals;
@@ -301,6 +305,7 @@ private:
     void emitIdentifier(const ASTNode& node, std::ostringstream& os);
     void emitLogical(const ASTNode& node, std::ostringstream& os);
     void emitNew(const ASTNode& node, std::ostringstream& os);
+    bool constructsBuiltin(const ASTNode& callee) const;
     void emitConditional(const ASTNode& node, std::ostringstream& os);
     void emitSequence(const ASTNode& node, std::ostringstream& os);
     void emitExprAsValue(const ASTNode& node, std::ostringstream& os);

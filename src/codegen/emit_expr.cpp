@@ -183,6 +183,16 @@ void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
     os << "; })()";
 }
 
+// A name bound to a built-in module or to a member of one, or a member of such a name.
+bool CEmitter::constructsBuiltin(const ASTNode& callee) const {
+    if (callee.type == "Identifier") {
+        const std::string name = identName(callee);
+        return bareRequireAliases.count(name) || bareRequireDestructured.count(name) || builtinMemberNames.count(name);
+    }
+    return callee.type == "MemberExpression" && callee.children.size() >= 2 && !jsonTrue(callee, "computed") &&
+           callee.children[0].type == "Identifier" && bareRequireAliases.count(identName(callee.children[0]));
+}
+
 void CEmitter::emitNew(const ASTNode& node, std::ostringstream& os) {
     if (node.children.empty()) {
         os << "JS_UNDEFINED()";
@@ -198,6 +208,18 @@ void CEmitter::emitNew(const ASTNode& node, std::ostringstream& os) {
             emitValue(node.children[i], os);
         }
         os << " })";
+        return;
+    }
+    // The constructors of built-in modules (new EventEmitter(), new events.EventEmitter()) make a
+    // fresh object when called, so `new` calls them.
+    if (constructsBuiltin(node.children[0])) {
+        std::vector<const ASTNode*> args;
+        for (size_t i = 1; i < node.children.size(); ++i) args.push_back(&node.children[i]);
+        os << "js_call(";
+        emitValue(node.children[0], os);
+        os << ", ";
+        emitCountedValues(args, os);
+        os << ")";
         return;
     }
     diagUnsupported("new expression", "Constructor call is not supported outside new Function(...).");

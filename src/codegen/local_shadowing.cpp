@@ -28,12 +28,13 @@ void declaredLocals(const ASTNode& node, std::set<std::string>& out) {
 }  // namespace
 
 LocalShadow CEmitter::enterFunctionLocals(const std::vector<std::string>& params, const ASTNode* body) {
-    LocalShadow saved{bareRequireAliases, bareRequireDestructured, shadowedGlobals};
+    LocalShadow saved{bareRequireAliases, bareRequireDestructured, shadowedGlobals, builtinMemberNames};
     std::set<std::string> names(params.begin(), params.end());
     if (body) declaredLocals(*body, names);
     for (const std::string& name : names) {
         bareRequireAliases.erase(name);
         bareRequireDestructured.erase(name);
+        builtinMemberNames.erase(name);
         shadowedGlobals.insert(name);
     }
     return saved;
@@ -43,6 +44,7 @@ void CEmitter::leaveFunctionLocals(const LocalShadow& saved) {
     bareRequireAliases = saved.aliases;
     bareRequireDestructured = saved.destructured;
     shadowedGlobals = saved.shadowed;
+    builtinMemberNames = saved.builtinMembers;
 }
 
 bool CEmitter::isGlobalName(const std::string& name, const char* global) const {

@@ -5,7 +5,7 @@ const std::vector<BuiltinModule>& builtinModules() {
         {"fs", false, false},      {"path", false, false},    {"os", false, false},
         {"process", false, false}, {"buffer", false, false},  {"electron", false, false},
         {"events", true, true},    {"util", false, false},    {"assert", false, false},
-        {"url", false, false},     {"child_process", false, false}, {"stream", true, true},
+        {"url", false, false},     {"child_process", true, false}, {"stream", true, true},
         {"crypto", true, true},    {"http", true, true},      {"https", true, true},
         {"net", true, true},       {"tls", true, true},
     };

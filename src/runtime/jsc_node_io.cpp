@@ -22,6 +22,7 @@
 #include <ctime>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -49,6 +50,7 @@
 #ifdef JSC_HAVE_UV
 #include "runtime/net/http_parser.h"
 #include "runtime/net/tcp.h"
+#include "runtime/proc/child.h"
 #endif
 
 #include "node/sys_errors.inc"
@@ -69,16 +71,21 @@
 #include "node/module_util.inc"
 #include "node/module_assert.inc"
 #include "node/module_url.inc"
+#include "proc/signals.inc"
 #include "node/module_child_process.inc"
-#include "node/module_child_process_exec.inc"
-#ifdef JSC_HAVE_UV
 #include "node/stream_support.inc"
+#include "node/fs_streams.inc"
+#include "node/process_stdin.inc"
+#include "node/module_stream.inc"
+#ifdef JSC_HAVE_UV
 #include "net/tcp.inc"
 #ifdef JSC_HAVE_OPENSSL
 #include "net/tls.inc"
 #endif
 #include "net/http_parser.inc"
 #include "node/module_net.inc"
+#include "proc/child.inc"
+#include "node/module_child_spawn.inc"
 #include "node/tls_options.inc"
 #include "node/http_messages.inc"
 #include "node/http_server.inc"
@@ -86,6 +93,7 @@
 #include "node/module_http.inc"
 #include "node/module_tls.inc"
 #else
+#include "node/module_child_process_exec.inc"
 #include "node/modules_without_loop.inc"
 #endif
 #include "node/modules_pending.inc"

@@ -17,6 +17,7 @@
 #include <uv.h>
 #include "runtime/net/http_parser.h"
 #include "runtime/net/tcp.h"
+#include "runtime/proc/child.h"
 #endif
 
 #include <algorithm>
@@ -45,6 +46,7 @@
 #include "runtime/engine/node_fs_natives.inc"
 #include "runtime/engine/node_net_natives.inc"
 #include "runtime/engine/node_watch_natives.inc"
+#include "runtime/engine/node_child_natives.inc"
 #include "runtime/engine/node_tls_natives.inc"
 #include "runtime/engine/node_environment.inc"
 

@@ -3,14 +3,18 @@
 # output and exit status with node running the same file.
 # Usage: run_program.sh <install dir> <program.js> <work dir> [compiler flags]
 # With compiler flags (a sanitizer build) the program's standard error must also
-# be free of sanitizer reports.
+# be free of sanitizer reports. Standard input comes from <name>.stdin beside
+# the program, else from nothing.
 set -u
 inst=$1 prog=$2 work=$3 cflags=${4:-}
 name=$(basename "$prog" .js)
 dir=$work/$name
 rm -rf "$dir" && mkdir -p "$dir" && cd "$dir" || exit 1
 
-node "$prog" >node.out 2>node.err
+input=${prog%.js}.stdin
+[[ -f $input ]] || input=/dev/null
+
+node "$prog" <"$input" >node.out 2>node.err
 want=$?
 
 args=(-compile "$prog" -o "$dir/prog")
@@ -21,7 +25,7 @@ if ! "$inst/orvan" "${args[@]}" >compile.log 2>&1; then
   exit 1
 fi
 
-./prog >prog.out 2>prog.err
+./prog <"$input" >prog.out 2>prog.err
 got=$?
 
 fail=0

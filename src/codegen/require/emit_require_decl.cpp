@@ -4,7 +4,13 @@
 #include "frontend/module_resolver.h"
 
 void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPath) {
-    if (decl.type != "VariableDeclarator" || decl.children.size() < 2 || !isRequireCall(decl.children[1])) return;
+    if (decl.type != "VariableDeclarator" || decl.children.size() < 2) return;
+    // `var Readable = _require.Readable`, as a destructuring require is lowered: a built-in's member
+    if (decl.children[0].type == "Identifier" && decl.children[1].type == "MemberExpression" &&
+        decl.children[1].children.size() >= 2 && decl.children[1].children[0].type == "Identifier" &&
+        bareRequireAliases.count(identName(decl.children[1].children[0])))
+        builtinMemberNames.insert(identName(decl.children[0]));
+    if (!isRequireCall(decl.children[1])) return;
     const ASTNode& target = decl.children[0];
     const std::string specifier = requireArg(decl.children[1]);
     if (isRelativeRequire(specifier)) {
@@ -31,7 +37,9 @@ void CEmitter::resolveRequireDecl(const ASTNode& decl, const std::string& fromPa
     } else if (target.type == "ObjectPattern") {
         for (const ASTNode& prop : target.children) {
             if (prop.children.empty()) continue;
-            bareRequireDestructured.insert(identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]));
+            const std::string local = identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]);
+            bareRequireDestructured.insert(local);
+            if (!builtin.empty()) builtinMemberNames.insert(local);
         }
     }
 }
