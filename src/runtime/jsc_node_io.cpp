@@ -3,6 +3,12 @@
 // program compiles this file, so the modules are kept in small included
 // parts of one translation unit (one compiler run, few headers).
 
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_node_io.select.inc")
+#include "prebuilt/jsc_node_io.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
+
 // Module code is bound by the I/O it does, not by the processor: it is
 // optimized for size, which keeps every compiled program small.
 #pragma GCC optimize("Os")
@@ -79,3 +85,5 @@
 #endif
 #include "node/modules_pending.inc"
 #include "node/require.inc"
+
+#endif  // JSC_RUNTIME_ASSEMBLED

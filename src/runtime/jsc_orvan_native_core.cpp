@@ -7,6 +7,12 @@
 // strings, arrays, numbers, JSON) keep the command's -O2; the names, display
 // and start-up code runs a few times per program and is optimized for size,
 // which keeps every compiled program small.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_orvan_native_core.select.inc")
+#include "prebuilt/jsc_orvan_native_core.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/jsc_rt_internal.h"
 
 #include <algorithm>
@@ -57,3 +63,5 @@
 #include "runtime/core/builtins.inc"
 #include "runtime/core/startup.inc"
 #pragma GCC pop_options
+
+#endif  // JSC_RUNTIME_ASSEMBLED
