@@ -18,16 +18,18 @@ less() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 bash "$here/build_qjs.sh" "$root" "$out/qjs-build"
 qjs=$out/qjs-build/qjs
 
-# best wall time (s) of $runs runs and the peak resident size (KB) of the last one
+# median wall time (s) of $runs runs and the peak resident size (KB) of the last one
 measure() {
-  local best='' t m
+  local times=() t m
   for ((i = 0; i < runs; i++)); do
     /usr/bin/time -f '%e %M' -o "$out/time.txt" "$@" >"$out/stdout.txt" 2>/dev/null
     read -r t m <"$out/time.txt"
-    if [[ -z $best ]] || less "$t" "$best"; then best=$t; fi
+    times+=("$t")
   done
-  echo "$best $m"
+  printf '%s\n' "${times[@]}" | sort -n | awk -v m="$m" '{ v[NR] = $1 } END { printf "%s %s\n", v[int((NR + 1) / 2)], m }'
 }
+# a / b to two places; "-" when b is zero (a run too short to time)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "-" }'; }
 
 cd "$out"
 printf 'console.log("Hello, world!");\n' >hello.js
@@ -45,23 +47,34 @@ hello_size=$(stat -c %s hello)
 strip -o hello.stripped hello
 hello_stripped=$(stat -c %s hello.stripped)
 
-table="| program | orvan time (s) | orvan peak (KB) | node time (s) | node peak (KB) | qjs time (s) | qjs peak (KB) |
-|---|---|---|---|---|---|---|"
+# Each program is timed under the three side by side, so that the ratios hold
+# on a machine whose load changes between programs.
+table="| program | orvan time (s) | node time (s) | qjs time (s) | orvan/node | orvan/qjs | orvan peak (KB) | node peak (KB) | qjs peak (KB) |
+|---|---|---|---|---|---|---|---|---|"
+logsum=0 count=0
 for prog in "$here"/programs/*.js; do
   name=$(basename "$prog" .js)
   "$root/orvan" -compile "$prog" -o "$out/$name" 2>/dev/null
   read -r ot om < <(measure "$out/$name")
   read -r nt nm < <(measure node "$prog")
   read -r qt qm < <(measure "$qjs" "$prog")
-  table+=$'\n'"| $name | $ot | $om | $nt | $nm | $qt | $qm |"
+  on=$(ratio "$ot" "$nt") oq=$(ratio "$ot" "$qt")
+  table+=$'\n'"| $name | $ot | $nt | $qt | $on | $oq | $om | $nm | $qm |"
+  if [[ $on != - ]]; then
+    logsum=$(awk -v s="$logsum" -v r="$on" 'BEGIN { printf "%.6f", s + log(r) }')
+    count=$((count + 1))
+  fi
 done
+geomean=$(awk -v s="$logsum" -v n="$count" 'BEGIN { printf "%.2f", n ? exp(s / n) : 0 }')
 
-results="Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(uname -m)), $(node --version), best of $runs runs.
+results="Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(uname -m)), $(node --version), median of $runs runs.
 
 - hello world compile, total: ${total_best} s, of which the C++ compiler: ${cxx_best} s
 - hello world executable: ${hello_size} bytes (${hello_stripped} bytes stripped)
 
-$table"
+$table
+
+Geometric mean of orvan/node: ${geomean}"
 echo "$results"
 
 readme=$here/README.md

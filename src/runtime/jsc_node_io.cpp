@@ -9,6 +9,10 @@
 #endif
 #ifndef JSC_RUNTIME_ASSEMBLED
 
+// Module code is bound by the I/O it does, not by the processor: it is
+// optimized for size, which keeps every compiled program small.
+#pragma GCC optimize("Os")
+
 #include "js_node.h"
 #include "jsc_rt_internal.h"
 

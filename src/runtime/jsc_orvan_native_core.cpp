@@ -3,10 +3,10 @@
 // JSON and the standard built-ins. One translation unit keeps the program's
 // build quick; each concern lives in its own file under core/.
 //
-// This file is compiled into every user program, so its compile time is part
-// of every build: the value and property paths that loops run through keep the
-// command's -O2, the formatting, text and library code is built at -O1, which
-// cuts the compile time by about a third.
+// The paths that loops run through (values, properties, operators, calls,
+// strings, arrays, numbers, JSON) keep the command's -O2; the names, display
+// and start-up code runs a few times per program and is optimized for size,
+// which keeps every compiled program small.
 
 // Built installations carry this source as assembly, made once at build time.
 #if __has_include("prebuilt/jsc_orvan_native_core.select.inc")
@@ -42,30 +42,24 @@
 #include "runtime/core/cells.inc"
 #include "runtime/core/stack_depth.inc"
 #pragma GCC push_options
-#pragma GCC optimize("O1")
+#pragma GCC optimize("Os")
 #include "runtime/core/fn_names.inc"
 #pragma GCC pop_options
-#pragma GCC push_options
-#pragma GCC optimize("O1")
 #include "runtime/core/utf_conversion.inc"
 #include "runtime/core/numbers.inc"
-#pragma GCC pop_options
+#pragma GCC push_options
+#pragma GCC optimize("Os")
 #include "runtime/core/member_names.inc"
+#pragma GCC pop_options
 #include "runtime/core/objects.inc"
-#pragma GCC push_options
-#pragma GCC optimize("O1")
 #include "runtime/core/string_methods.inc"
-#pragma GCC pop_options
 #include "runtime/core/operators.inc"
-#pragma GCC push_options
-#pragma GCC optimize("O1")
 #include "runtime/core/arrays.inc"
-#pragma GCC pop_options
 #include "runtime/core/calls.inc"
-#pragma GCC push_options
-#pragma GCC optimize("O1")
-#include "runtime/core/value_display.inc"
 #include "runtime/core/json.inc"
+#pragma GCC push_options
+#pragma GCC optimize("Os")
+#include "runtime/core/value_display.inc"
 #include "runtime/core/builtins.inc"
 #include "runtime/core/startup.inc"
 #pragma GCC pop_options

@@ -1,0 +1,53 @@
+// ascii string methods: bounds, empty needles, positions past the end
+var s = "  Hello, World  ";
+console.log(JSON.stringify(s.slice(-5)), JSON.stringify(s.slice(3, -3)), JSON.stringify(s.slice(9, 2)));
+console.log(JSON.stringify(s.substring(9, 2)), JSON.stringify(s.substring(-4, 100)), JSON.stringify(s.substr(-6, 3)));
+console.log(JSON.stringify(s.substr(4)), JSON.stringify(s.substr(2, -1)), JSON.stringify(s.slice(NaN, 4)));
+console.log(JSON.stringify(s.trim()), JSON.stringify(s.trimStart()), JSON.stringify(s.trimEnd()));
+console.log(JSON.stringify("\t\n\v\f\r x \r\n".trim()), JSON.stringify("   ".trim()));
+console.log(s.indexOf("o"), s.indexOf("o", 7), s.indexOf("", 100), s.indexOf("zz"), s.indexOf("l", -3));
+console.log(s.includes("World"), s.includes("world"), s.includes(""), s.includes("H", 3));
+console.log(s.startsWith("He", 2), s.startsWith("He"), s.startsWith("", 99), s.startsWith("  Hello, World  !"));
+console.log(s.endsWith("d  "), s.endsWith("World", 14), s.endsWith("", 0), s.endsWith("x", -1));
+console.log(s.toUpperCase(), s.toLowerCase(), "abc".toUpperCase().toLowerCase());
+// split and replace on bytes, with the same answers as on code units
+console.log(JSON.stringify("a,b,,c,".split(",")), JSON.stringify(",".split(",")), JSON.stringify("abc".split("abc")));
+console.log(JSON.stringify("a--b--c".split("--", 2)), JSON.stringify("abc".split("")), JSON.stringify("abc".split()));
+console.log("a.b.c".replace(".", "-"), "a.b.c".replaceAll(".", "-"), "aaa".replace("a", "$&$&"), "abc".replace("b", "[$`|$'|$$]"));
+console.log("abc".replaceAll("", "-"), "abc".replace("", "-"), "abc".replace("x", "y"), "x".replace("x", "$"));
+console.log("é,a".split(","), "a,é".split(",").length, "aé".indexOf("é"), "é".replace("é", "e"), "ab".replace("b", "é"));
+console.log("ab".indexOf(1), "a1b".indexOf(1), "a1b".split(1), "null".startsWith(null));
+
+// properties appended to fresh objects keep JavaScript's key order
+var o = { b: 1, a: 2 };
+o.z = 3;
+o["10"] = 4;
+o["2"] = 5;
+o.y = 6;
+console.log(JSON.stringify(o), Object.keys(o).join(" "));
+var big = {};
+for (var i = 0; i < 40; i++) big["k" + (i % 25)] = i;
+big.k3 = "again";
+console.log(Object.keys(big).length, big.k3, big.k24, big.k0);
+
+// cells freed and made again keep their own contents
+var keep = JSON.parse("[]");
+for (var r = 0; r < 3000; r++) {
+  var t = { id: r, label: "item" + r, inner: { depth: r % 7 } };
+  var text = t.label + ":" + t.inner.depth;
+  if (r % 500 === 0) keep.push(t);
+  if (text.length === 0) console.log("empty");
+}
+for (var k = 0; k < keep.length; k++) console.log(keep[k].id, keep[k].label, keep[k].inner.depth);
+
+// sorting: default order compares text, a comparator orders numbers
+var mixed = JSON.parse('["b", 10, "a", 9, "B", 1, "10"]');
+console.log(JSON.stringify(mixed.sort()));
+var words = "pear apple fig apple banana".split(" ");
+console.log(words.sort().join(" "));
+var nums = JSON.parse("[5, 1, 4, 1, 5, 9, 2, 6]");
+console.log(nums.sort(function (x, y) { return y - x; }).join(" "));
+
+// function values called with more arguments than the usual few
+var count = function (a, b, c, d, e, f) { return "" + a + b + c + d + e + f; };
+console.log(count(1, 2, 3, 4, 5, 6), count.call(null, 1, 2, 3, 4, 5), count(1, 2));
