@@ -30,6 +30,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -45,6 +46,7 @@
 #include "runtime/core/numbers.inc"
 #pragma GCC pop_options
 #include "runtime/core/member_names.inc"
+#include "runtime/core/sparse_arrays.inc"
 #include "runtime/core/objects.inc"
 #pragma GCC push_options
 #pragma GCC optimize("O1")
@@ -54,6 +56,7 @@
 #pragma GCC push_options
 #pragma GCC optimize("O1")
 #include "runtime/core/arrays.inc"
+#include "runtime/core/sparse_array_methods.inc"
 #pragma GCC pop_options
 #include "runtime/core/calls.inc"
 #pragma GCC push_options
