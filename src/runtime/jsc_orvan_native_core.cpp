@@ -36,6 +36,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -51,10 +52,15 @@
 #pragma GCC optimize("Os")
 #include "runtime/core/member_names.inc"
 #pragma GCC pop_options
+#include "runtime/core/sparse_arrays.inc"
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"
 #include "runtime/core/operators.inc"
 #include "runtime/core/arrays.inc"
+#pragma GCC push_options
+#pragma GCC optimize("Os")
+#include "runtime/core/sparse_array_methods.inc"
+#pragma GCC pop_options
 #include "runtime/core/calls.inc"
 #include "runtime/core/json.inc"
 #pragma GCC push_options

@@ -5,6 +5,11 @@ Run by hand (not part of `make test`):
 
     python3 tests/fuzz/fuzz_compiler.py --orvan ./orvan --count 10000 --jobs 3
 
+Case N is generated from N alone, so a long run can be split into chunks
+(--start/--count) and any single case re-run with --start N --count 1. Every
+case's outcome is appended to results.tsv in the output folder as it ends, so
+an interrupted run loses nothing.
+
 Each case is one of: a stream of random JavaScript tokens, a truncation of an
 end-to-end program, or an end-to-end program with a few bytes flipped. The
 compiler runs on it with --print-c. Recorded as findings:
@@ -85,7 +90,7 @@ def run_case(args, index, kind, source):
         if proc.returncode < 0:
             return index, kind, "signal %s" % signal.Signals(-proc.returncode).name, source, proc.stderr
         if proc.returncode != 0:
-            return index, kind, None, source, b""
+            return index, kind, "rejected", source, b""
         cpp = os.path.join(work, "case.cc")
         with open(cpp, "wb") as f:
             f.write(proc.stdout)
@@ -124,37 +129,36 @@ def main():
         if name.endswith(".js"):
             with open(os.path.join(args.programs, name), encoding="utf-8", errors="replace") as f:
                 programs.append(f.read())
-    rng = random.Random(args.start)
-    cases = [make_case(rng, programs) for _ in range(args.count)]
 
     os.makedirs(args.out, exist_ok=True)
-    counts = {"signal": 0, "hang": 0, "C++ compiler failed": 0}
-    accepted = by_marker = 0
-    with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
-        futures = [pool.submit(run_case, args, i, kind, src) for i, (kind, src) in enumerate(cases)]
+    counts = {}
+    findings = 0
+    with open(os.path.join(args.out, "results.tsv"), "a") as results, \
+            concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
+        futures = [pool.submit(run_case, args, i, *make_case(random.Random(i), programs))
+                   for i in range(args.start, args.start + args.count)]
         for fut in concurrent.futures.as_completed(futures):
-            index, kind, finding, source, detail = fut.result()
-            if finding is None:
-                continue
-            if finding == "accepted":
-                accepted += 1
-                continue
-            if finding == "refused by marker":
-                by_marker += 1
-                continue
-            key = "signal" if finding.startswith("signal") else ("hang" if "hang" in finding else finding)
+            index, kind, outcome, source, detail = fut.result()
+            results.write("%d\t%s\t%s\n" % (index, kind, outcome))
+            results.flush()
+            key = "signal" if outcome.startswith("signal") else outcome
             counts[key] = counts.get(key, 0) + 1
+            if outcome in ("rejected", "accepted", "refused by marker"):
+                continue
+            findings += 1
             base = os.path.join(args.out, "case%05d" % index)
             with open(base + ".js", "wb") as f:
                 f.write(source)
             with open(base + ".txt", "wb") as f:
-                f.write((finding + " (" + kind + ")\n").encode() + detail)
-            print("case %d (%s): %s" % (index, kind, finding), flush=True)
-    print("cases %d (accepted by the generator %d, unknown package refused by its marker %d); "
-          "signals %d; hangs over %gs %d; C++ compiler failed after acceptance %d"
-          % (args.count, accepted, by_marker, counts["signal"], args.timeout, counts["hang"],
-             counts["C++ compiler failed"]))
-    return 1 if any(counts.values()) else 0
+                f.write((outcome + " (" + kind + ")\n").encode() + detail)
+            print("case %d (%s): %s" % (index, kind, outcome), flush=True)
+    print("cases %d..%d: %d run; rejected by the compiler %d; accepted %d (of which an unknown package "
+          "refused by its marker %d); signals %d; hangs over %gs %d; C++ compiler failed after acceptance %d"
+          % (args.start, args.start + args.count - 1, args.count, counts.get("rejected", 0),
+             counts.get("accepted", 0) + counts.get("refused by marker", 0), counts.get("refused by marker", 0),
+             counts.get("signal", 0), args.timeout, counts.get("hang", 0) + counts.get("C++ check hang", 0),
+             counts.get("C++ compiler failed", 0)))
+    return 1 if findings else 0
 
 
 if __name__ == "__main__":
