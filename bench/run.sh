@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Benchmarks (make bench): compile time and size of hello world, and run time and
+# Benchmarks (make bench): compile time and size of hello world, compile time and memory on large
+# generated sources (compile_time.sh), and run time and
 # peak memory of CPU-bound programs compiled by orvan, run by node and run by a
 # qjs interpreter built from the same QuickJS sources. Results replace the block
 # between the result markers in bench/README.md.
@@ -45,6 +46,8 @@ hello_size=$(stat -c %s hello)
 strip -o hello.stripped hello
 hello_stripped=$(stat -c %s hello.stripped)
 
+compile_table=$(bash "$here/compile_time.sh" "$root" "$out/compile")
+
 table="| program | orvan time (s) | orvan peak (KB) | node time (s) | node peak (KB) | qjs time (s) | qjs peak (KB) |
 |---|---|---|---|---|---|---|"
 for prog in "$here"/programs/*.js; do
@@ -61,7 +64,11 @@ results="Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(uname -m
 - hello world compile, total: ${total_best} s, of which the C++ compiler: ${cxx_best} s
 - hello world executable: ${hello_size} bytes (${hello_stripped} bytes stripped)
 
-$table"
+$table
+
+Compile time:
+
+$compile_table"
 echo "$results"
 
 readme=$here/README.md
