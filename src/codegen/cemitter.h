@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontend/ast.h"
@@ -66,7 +67,10 @@ struct LocalShadow {
 class OwnedLocalsScope {
 public:
     explicit OwnedLocalsScope(std::set<std::string>& locals) : locals_(locals), saved_(locals) {}
-    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start) : locals_(locals), saved_(locals) {
+    // The names in force are moved aside, not copied: a program with thousands of top-level names
+    // would otherwise copy all of them for every function it holds.
+    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start)
+        : locals_(locals), saved_(std::move(locals)) {
         locals_ = std::move(start);
     }
     ~OwnedLocalsScope() { locals_ = std::move(saved_); }

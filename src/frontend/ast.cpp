@@ -147,6 +147,20 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
     return node;
 }
 
+ASTNode Parser::parseNode(nlohmann::json&& j) {
+    if (j.is_object() && nestedTooDeep(j))
+        throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
+                                 std::to_string(kMaxSyntaxTreeDepth) + " levels");
+    ASTNode node;
+    {
+        // Read as an inner node, which copies little; the whole tree then moves in without a copy.
+        ReadScope scope;
+        node = parseNode(static_cast<const nlohmann::json&>(j));
+    }
+    node.json = std::move(j);
+    return node;
+}
+
 void Parser::appendObject(const nlohmann::json& j, const char* name, ASTNode& node) {
     if (!j.is_object()) return;
     auto it = j.find(name);

@@ -28,6 +28,8 @@ bool nestedTooDeep(const nlohmann::json& j);
 class Parser {
 public:
     static ASTNode parseNode(const nlohmann::json& j);
+    // The same, taking over the caller's tree as the root's JSON instead of copying it.
+    static ASTNode parseNode(nlohmann::json&& j);
     static void appendObject(const nlohmann::json& j, const char* name, ASTNode& node);
     static void appendArray(const nlohmann::json& j, const char* name, ASTNode& node);
 };
