@@ -7,6 +7,12 @@
 // (jsrt_loop_after_callback); timers by due time, ties in creation order;
 // immediates after I/O. An error thrown by a callback leaves the loop and
 // reaches main as an uncaught exception.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_event_loop.select.inc")
+#include "prebuilt/jsc_event_loop.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -30,3 +36,5 @@
 #include "loop/plain_backend.inc"
 #endif
 #include "loop/entry_points.inc"
+
+#endif  // JSC_RUNTIME_ASSEMBLED

@@ -7,6 +7,12 @@
 // The payload reaches the compiled function as its JSON text (a string);
 // the result comes back as a value. A name that names no function of the
 // entry module is a TypeError.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_hybrid_runtime.select.inc")
+#include "prebuilt/jsc_hybrid_runtime.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/engine/engine.h"
 #include "runtime/engine/node_environment.h"
 #include "runtime/jsc_runtime.h"
@@ -122,3 +128,5 @@ void jsc_hybrid_boot_island(const unsigned char* bundle, unsigned long long len)
     std::string path = n > 0 ? std::string(exe, (std::size_t)n) : std::string("/orvan-program");
     jsc_engine_run_program(bundle, (size_t)len, path + ".island.js");
 }
+
+#endif  // JSC_RUNTIME_ASSEMBLED

@@ -3,6 +3,12 @@
 // program compiles this file, so the modules are kept in small included
 // parts of one translation unit (one compiler run, few headers).
 
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_node_io.select.inc")
+#include "prebuilt/jsc_node_io.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
+
 #include "js_node.h"
 #include "jsc_rt_internal.h"
 
@@ -75,3 +81,5 @@
 #endif
 #include "node/modules_pending.inc"
 #include "node/require.inc"
+
+#endif  // JSC_RUNTIME_ASSEMBLED

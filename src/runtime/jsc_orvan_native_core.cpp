@@ -7,6 +7,12 @@
 // of every build: the value and property paths that loops run through keep the
 // command's -O2, the formatting, text and library code is built at -O1, which
 // cuts the compile time by about a third.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_orvan_native_core.select.inc")
+#include "prebuilt/jsc_orvan_native_core.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/jsc_rt_internal.h"
 
 #include <algorithm>
@@ -63,3 +69,5 @@
 #include "runtime/core/builtins.inc"
 #include "runtime/core/startup.inc"
 #pragma GCC pop_options
+
+#endif  // JSC_RUNTIME_ASSEMBLED

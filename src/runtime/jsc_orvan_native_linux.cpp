@@ -11,6 +11,12 @@
 //
 // Each returns true when a window was open to receive it, false otherwise, so
 // a timer that fires after the window closed does no harm.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_orvan_native_linux.select.inc")
+#include "prebuilt/jsc_orvan_native_linux.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include <glib.h>
 
 #include "runtime/jsc_rt_internal.h"
@@ -66,3 +72,5 @@ void jsc_orvan_native_install(const JsValue& orvan) {
     jsrt_set(orvan, "eval", jsrt_native("eval", orvanEval));
     jsrt_set(orvan, "close", jsrt_native("close", orvanClose));
 }
+
+#endif  // JSC_RUNTIME_ASSEMBLED

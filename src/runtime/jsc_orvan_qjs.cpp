@@ -1,6 +1,12 @@
 // Control-plane programs: the whole entry script, bundled, runs as the main
 // module of the Node environment in the embedded engine; main then runs the
 // loop, and the process ends with Node's status once nothing is pending.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_orvan_qjs.select.inc")
+#include "prebuilt/jsc_orvan_qjs.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/engine/engine.h"
 #include "runtime/engine/node_environment.h"
 #include "runtime/jsc_runtime.h"
@@ -73,3 +79,5 @@ void jsc_engine_run_program(const unsigned char* bundle, size_t len, const std::
 void jsc_control_plane_run_embedded(const unsigned char* bundle, size_t len) {
     jsc_engine_run_program(bundle, len, program_path());
 }
+
+#endif  // JSC_RUNTIME_ASSEMBLED

@@ -2,6 +2,12 @@
 // programs and the island of a hybrid program: the native calls behind it
 // and the embedded JavaScript modules (compiled to engine bytecode when the
 // installation is built).
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_qjs_node_bridge.select.inc")
+#include "prebuilt/jsc_qjs_node_bridge.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/engine/engine.h"
 #include "runtime/engine/node_environment.h"
 #include "runtime/loop/loop.h"
@@ -39,3 +45,5 @@
 #include "runtime/engine/node_fs_natives.inc"
 #include "runtime/engine/node_net_natives.inc"
 #include "runtime/engine/node_environment.inc"
+
+#endif  // JSC_RUNTIME_ASSEMBLED

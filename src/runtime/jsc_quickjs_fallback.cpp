@@ -3,6 +3,12 @@
 // Function(...) for compiled programs. Every build that names the engine
 // compiles this file; the Node environment and the programs that live in
 // the engine build on it.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_quickjs_fallback.select.inc")
+#include "prebuilt/jsc_quickjs_fallback.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include "runtime/engine/engine.h"
 #include "runtime/loop/loop.h"
 
@@ -20,3 +26,5 @@
 #include "runtime/engine/value_bridge.inc"
 #include "runtime/engine/error_bridge.inc"
 #include "runtime/engine/eval_function.inc"
+
+#endif  // JSC_RUNTIME_ASSEMBLED

@@ -15,6 +15,12 @@
 // by the page's window.close()); meanwhile GTK's main loop also drives the
 // program's event loop, so timers, servers and the engine keep running.
 // Windows open one after another: a second window while one is open is an error.
+
+// Built installations carry this source as assembly, made once at build time.
+#if __has_include("prebuilt/jsc_webview_linux.select.inc")
+#include "prebuilt/jsc_webview_linux.select.inc"
+#endif
+#ifndef JSC_RUNTIME_ASSEMBLED
 #include <gtk/gtk.h>
 #include <webkit2/webkit2.h>
 
@@ -199,3 +205,5 @@ JsValue js_window_open(const JsValue& content, const JsValue& title, const JsVal
     }
     return JS_UNDEFINED();
 }
+
+#endif  // JSC_RUNTIME_ASSEMBLED

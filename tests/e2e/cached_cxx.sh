@@ -4,7 +4,10 @@
 # keeps the object in ORVAN_E2E_CACHE, compiles the generated file every time,
 # and links like the real compiler would. So a program costs one compile of its
 # own C++ instead of the whole runtime. An object's key covers the flags, the
-# source and every header and .inc file of the source tree. The real compiler is ORVAN_E2E_CXX (c++).
+# source and every header and .inc file of the source tree, with paths resolved
+# so installations linked to one source tree share objects; one compile per key
+# runs at a time and the others wait for its object. The real compiler is
+# ORVAN_E2E_CXX (c++).
 set -u
 real=${ORVAN_E2E_CXX:-c++}
 cache=${ORVAN_E2E_CACHE:?ORVAN_E2E_CACHE must name the object cache}
@@ -30,13 +33,22 @@ if ((${#sources[@]})); then
   tree=$(find -L "$root" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.inc' \) -print0 |
     sort -z | xargs -0 cat | sha1sum | cut -c1-40)
 fi
+key_flags=()
+for flag in "${flags[@]}"; do
+  if [[ $flag == -I* && -d ${flag#-I} ]]; then key_flags+=("-I$(readlink -f "${flag#-I}")"); else key_flags+=("$flag"); fi
+done
 objects=()
 for src in "${sources[@]}"; do
-  key=$({ printf '%s\n' "${flags[@]}" "$src" "$tree"; cat "$src"; } | sha1sum | cut -c1-40)
+  key=$({ printf '%s\n' "${key_flags[@]}" "$(readlink -f "$src")" "$tree"; cat "$src"; } | sha1sum | cut -c1-40)
   obj=$cache/$key.o
   if [[ ! -f $obj ]]; then
-    "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1
-    mv -f "$obj.$$" "$obj"
+    exec {lock}>"$obj.lock"
+    flock "$lock"
+    if [[ ! -f $obj ]]; then
+      "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1
+      mv -f "$obj.$$" "$obj"
+    fi
+    exec {lock}>&-
   fi
   objects+=("$obj")
 done

@@ -3,7 +3,7 @@ console.log('start');
 setImmediate(function () { console.log('immediate'); });
 process.nextTick(function () { console.log('tick 1'); });
 process.nextTick(function (a, b) { console.log('tick args', a, b); }, 'x', 2);
-setTimeout(function (a) { console.log('timeout arg', a); }, 300, 'hello');
+setTimeout(function (a) { console.log('timeout arg', a); }, 1500, 'hello');
 var t = setTimeout(function () { console.log('never'); }, 1);
 clearTimeout(t);
 var im = setImmediate(function () { console.log('never immediate'); });

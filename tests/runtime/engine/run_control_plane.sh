@@ -7,12 +7,6 @@
 set -u
 builder=$1 inst=$2 prog=$3 work=$4 cflags=${5:-} reference=${6:-$3}
 name=$(basename "$prog" .js)
-# Runtime objects are cached by the content of the whole runtime tree (the
-# engine's sources are mostly included files), so an edit rebuilds them.
-if [[ -n ${ORVAN_ENGINE_CACHE:-} ]]; then
-  key=$(find "$inst/src/runtime" -type f | sort | xargs cat | sha1sum | cut -c1-16)
-  export ORVAN_E2E_CACHE=$ORVAN_ENGINE_CACHE/$key CXX=$ORVAN_ENGINE_CXX
-fi
 dir=$work/$name
 rm -rf "$dir" && mkdir -p "$dir" && cd "$dir" || exit 1
 # A program node cannot be held to (it would exhaust the machine) carries its

@@ -6,8 +6,6 @@
 set -u
 builder=$1 inst=$2 work=$3 cflags=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
-key=$(find "$inst/src/runtime" -type f | sort | xargs cat | sha1sum | cut -c1-16)
-export ORVAN_E2E_CACHE=$ORVAN_ENGINE_CACHE/$key CXX=$ORVAN_ENGINE_CXX
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 if ! "$builder" "$inst" "$here/hybrid/entry.js" "$here/hybrid/island.js" "$work/prog" "$cflags" >build.log 2>&1; then
   echo "FAIL: hybrid build failed"; head -30 build.log; exit 1

@@ -12,5 +12,7 @@ for (const t of tries) {
   try { t(); } catch (e) { console.log(e.message, '|', e.code, e.errno, e.syscall, e.path, e.dest); }
 }
 console.log(fs.statSync('/nonexistent', { throwIfNoEntry: false }));
-fs.readFile('/nonexistent', (err) => console.log('async', err.message));
-fs.promises.readFile('/nonexistent').catch((e) => console.log('promise', e.code));
+fs.readFile('/nonexistent', (err) => {
+  console.log('async', err.message);
+  fs.promises.readFile('/nonexistent').catch((e) => console.log('promise', e.code));
+});
