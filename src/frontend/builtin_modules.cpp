@@ -7,7 +7,7 @@ const std::vector<BuiltinModule>& builtinModules() {
         {"events", true, true},    {"util", false, false},    {"assert", false, false},
         {"url", false, false},     {"child_process", false, false}, {"stream", true, true},
         {"crypto", true, true},    {"http", true, true},      {"https", true, true},
-        {"net", true, true},       {"tls", false, false},
+        {"net", true, true},       {"tls", true, true},
     };
     return modules;
 }

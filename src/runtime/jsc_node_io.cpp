@@ -38,7 +38,11 @@
 #include <unistd.h>
 
 #ifdef JSC_HAVE_OPENSSL
+#include <openssl/err.h>
 #include <openssl/evp.h>
+#include <openssl/pem.h>
+#include <openssl/ssl.h>
+#include <openssl/x509v3.h>
 #endif
 
 #include "runtime/loop/loop.h"
@@ -70,12 +74,17 @@
 #ifdef JSC_HAVE_UV
 #include "node/stream_support.inc"
 #include "net/tcp.inc"
+#ifdef JSC_HAVE_OPENSSL
+#include "net/tls.inc"
+#endif
 #include "net/http_parser.inc"
 #include "node/module_net.inc"
+#include "node/tls_options.inc"
 #include "node/http_messages.inc"
 #include "node/http_server.inc"
 #include "node/http_client.inc"
 #include "node/module_http.inc"
+#include "node/module_tls.inc"
 #else
 #include "node/modules_without_loop.inc"
 #endif

@@ -44,6 +44,7 @@
 #include "runtime/engine/node_natives.inc"
 #include "runtime/engine/node_fs_natives.inc"
 #include "runtime/engine/node_net_natives.inc"
+#include "runtime/engine/node_tls_natives.inc"
 #include "runtime/engine/node_environment.inc"
 
 #endif  // JSC_RUNTIME_ASSEMBLED

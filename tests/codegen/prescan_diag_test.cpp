@@ -62,6 +62,9 @@ TEST(PreScan, RequireOfEventModulesAnywhere) {
     EXPECT_TRUE(inner.uv);
     EXPECT_TRUE(inner.nodeIo);
     EXPECT_TRUE(scanFlags("require('node:http').createServer(h);").nodeIo);
+    // tls sockets live on the loop as net's do
+    Flags tls = scanFlags("const tls = require('tls');");
+    EXPECT_TRUE(tls.uv && tls.nodeIo);
     EXPECT_FALSE(scanFlags("const u = require('util');").nodeIo);
     EXPECT_TRUE(scanFlags("setImmediate(f);").uv);
 }

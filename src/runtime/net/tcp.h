@@ -19,6 +19,8 @@
 
 #include <uv.h>
 
+#include "runtime/net/tls.h"
+
 namespace jsnet {
 
 std::string errorName(int err);
@@ -32,6 +34,17 @@ public:
     std::function<void(int err)> onError;                    // a read or write failed; close follows
     std::function<void()> onDrain;                           // every queued write has left
     std::function<void()> onClose;
+    std::function<void()> onSecure;                          // a TLS server's handshake is done
+
+    // Turns TLS on (net/tls.h), before the connection's first byte: a client
+    // sends `servername` (SNI) and checks the peer's certificate against it;
+    // `verify` makes a failed check end the connection.
+    void startTls(std::shared_ptr<TlsContext> context, const std::string& servername, bool verify);
+    bool isSecure() const { return tls_ != nullptr; }
+    // The peer's X509 verification result (0: it passed).
+    long tlsVerifyResult() const;
+    // errorText, or the fuller message this connection has for the failure.
+    std::string errorText(int err) const;
 
     // Starts resolving and connecting; the result arrives in onConnect.
     static TcpSocket* connect(const std::string& host, int port);
@@ -39,6 +52,8 @@ public:
     // Queues bytes; false when more than the high-water mark is now queued
     // (wait for onDrain). `done` runs when these bytes have left, or failed.
     bool write(std::string bytes, std::function<void(int status)> done = nullptr);
+    // write() without TLS: the bytes go out as they are.
+    bool writeRaw(std::string bytes, std::function<void(int status)> done = nullptr);
     std::size_t queuedBytes() const { return queued_; }
     // Sends FIN once the queued writes have left.
     void shutdown();
@@ -62,6 +77,7 @@ public:
     // Internal: the listener and the libuv callbacks use these.
     uv_tcp_t handle_;
     void startReading();
+    bool readsWanted() const;
     void connected(int status);
     void readDone(ssize_t n, const uv_buf_t* buf);
     void writeDone(std::size_t len, int status);
@@ -76,6 +92,14 @@ public:
     bool needDrain_ = false;
     int connectPort_ = 0;
     std::size_t queued_ = 0;
+    TlsSession* tls_ = nullptr;
+    void tlsReceived(const char* data, std::size_t len);
+    void tlsHandshake();
+    void tlsHandshakeDone();
+    void tlsFail(int err);
+    bool tlsFlush(std::function<void(int)> done);
+    bool tlsWrite(std::string bytes, std::function<void(int)> done);
+    bool tlsCloseNotify();
 
     TcpSocket();
     ~TcpSocket() = default;

@@ -33,6 +33,9 @@ TEST(RequireBuiltins, UnsupportedMembersSayWhich) {
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("http", "createServer", JS_UNDEFINED()); })),
               "orvan: http" + noLoop);
     EXPECT_EQ(thrownMessage(thrownBy([] { js_net_createServer(JS_UNDEFINED()); })), "orvan: net" + noLoop);
+    EXPECT_EQ(thrownMessage(thrownBy([] { callMember("https", "get", JS_STR("https://localhost/")); })),
+              "orvan: https" + noLoop);
+    EXPECT_EQ(thrownMessage(thrownBy([] { callMember("tls", "connect", JS_UNDEFINED()); })), "orvan: tls" + noLoop);
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("fs", "readFile", JS_STR("x")); })),
               "The \"cb\" argument must be of type function. Received undefined");
     EXPECT_EQ(thrownMessage(thrownBy([] { callMember("stream", "Readable"); })), "orvan: stream.Readable is not supported");

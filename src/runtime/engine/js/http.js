@@ -396,12 +396,16 @@ Object.setPrototypeOf(Agent.prototype, internal.require('events').prototype);
 Agent.prototype.destroy = function () {};
 const globalAgent = new Agent();
 
-function ClientRequest(input, options, cb) {
+// How a client reaches its server: https gives its own (TLS) transport.
+const plainTransport = { protocol: 'http:', defaultPort: 80, connect: (o) => net.connect({ port: o.port, host: o.host }) };
+
+function ClientRequest(input, options, cb, transport) {
   OutgoingMessage.call(this);
+  transport = transport || plainTransport;
   if (typeof input === 'string' || input instanceof URL) {
     const u = input instanceof URL ? input : new URL(input);
-    if (u.protocol !== 'http:') {
-      throw codedError(TypeError, 'ERR_INVALID_PROTOCOL', `Protocol "${u.protocol}" not supported. Expected "http:"`);
+    if (u.protocol !== transport.protocol) {
+      throw codedError(TypeError, 'ERR_INVALID_PROTOCOL', `Protocol "${u.protocol}" not supported. Expected "${transport.protocol}"`);
     }
     const fromUrl = { protocol: u.protocol, hostname: u.hostname.replace(/^\[|\]$/g, ''), port: u.port, path: u.pathname + u.search };
     if (typeof options === 'function') { cb = options; options = {}; }
@@ -412,9 +416,9 @@ function ClientRequest(input, options, cb) {
   }
   this.method = String(options.method || 'GET').toUpperCase();
   this.host = options.hostname || options.host || 'localhost';
-  this.port = Number(options.port) || 80;
+  this.port = Number(options.port) || transport.defaultPort;
   this.path = options.path || '/';
-  this.protocol = 'http:';
+  this.protocol = transport.protocol;
   this.aborted = false;
   this.reusedSocket = false;
   this._isResponse = false;
@@ -429,11 +433,11 @@ function ClientRequest(input, options, cb) {
   }
   if (!this.hasHeader('host')) {
     const h = this.host.includes(':') ? `[${this.host}]` : this.host;
-    this.setHeader('Host', this.port === 80 ? h : `${h}:${this.port}`);
+    this.setHeader('Host', this.port === transport.defaultPort ? h : `${h}:${this.port}`);
   }
   if (options.timeout) this._timeout = options.timeout;
   if (typeof cb === 'function') this.once('response', cb);
-  const socket = net.connect({ port: this.port, host: this.host });
+  const socket = transport.connect(Object.assign({}, options, { port: this.port, host: this.host }));
   this.socket = socket;
   if (this._timeout) socket.setTimeout(this._timeout, () => this.emit('timeout'));
   this._parser = tcp.parserNew(true);
