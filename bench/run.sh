@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Benchmarks (make bench): compile time and size of hello world, and run time and
+# Benchmarks (make bench): compile time and size of hello world, compile time and memory on large
+# generated sources (compile_time.sh), and run time and
 # peak memory of CPU-bound programs compiled by orvan, run by node and run by a
 # qjs interpreter built from the same QuickJS sources. Results replace the block
 # between the result markers in bench/README.md.
@@ -47,6 +48,8 @@ hello_size=$(stat -c %s hello)
 strip -o hello.stripped hello
 hello_stripped=$(stat -c %s hello.stripped)
 
+compile_table=$(bash "$here/compile_time.sh" "$root" "$out/compile")
+
 # Each program is timed under the three side by side, so that the ratios hold
 # on a machine whose load changes between programs.
 table="| program | orvan time (s) | node time (s) | qjs time (s) | orvan/node | orvan/qjs | orvan peak (KB) | node peak (KB) | qjs peak (KB) |
@@ -74,7 +77,11 @@ results="Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores ($(uname -m
 
 $table
 
-Geometric mean of orvan/node: ${geomean}"
+Geometric mean of orvan/node: ${geomean}
+
+Compile time:
+
+$compile_table"
 echo "$results"
 
 readme=$here/README.md

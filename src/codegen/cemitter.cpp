@@ -146,21 +146,25 @@ void CEmitter::emitEntryFunctions(const Module& entry, std::ostringstream& os) {
 }
 
 void CEmitter::emitMain(const Module& entry, const std::set<std::string>& statics, std::ostringstream& os) {
-    os << "int main(int argc, char** argv) {\n";
-    os << "    js_process_init(argc, argv);\n";
-    emitCompiledFunctionNames(os);
-    emitJscGlobalsBootstrap(os, 1);
-    os << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
-    if (hybrid) os << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
-    if (mentionsModule(entry.ast)) os << "    " << entry.id << "_exports = js_obj_new();\n";
+    // main's statements may move into part functions, which stand before main itself.
+    std::ostringstream head;
+    head << "int main(int argc, char** argv) {\n";
+    head << "    js_process_init(argc, argv);\n";
+    emitCompiledFunctionNames(head);
+    emitJscGlobalsBootstrap(head, 1);
+    head << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
+    if (hybrid) head << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
+    if (mentionsModule(entry.ast)) head << "    " << entry.id << "_exports = js_obj_new();\n";
     ownedLocals = statics;
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : entry.ast.children)
         if (stmt.type != "FunctionDeclaration") stmts.push_back(&stmt);
-    hoistBlockVars(stmts, os, 1);
-    for (const ASTNode& stmt : entry.ast.children) {
-        if (stmt.type != "FunctionDeclaration") emitStmt(stmt, os, 1);
-    }
+    hoistBlockVars(stmts, head, 1);
+    std::ostringstream parts, body;
+    emitStatementParts(
+        stmts, [&](const ASTNode& stmt, std::ostringstream& out) { emitStmt(stmt, out, 1); }, "__jsc_main_part_",
+        parts, body);
+    os << parts.str() << head.str() << body.str();
     emitJscGlobalsEpilogue(os, 1);
     os << "    return 0;\n}\n";
 }

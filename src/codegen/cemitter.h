@@ -1,9 +1,11 @@
 // The generator: one class that lowers the module list into one C++ translation unit.
 #pragma once
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontend/ast.h"
@@ -66,7 +68,10 @@ struct LocalShadow {
 class OwnedLocalsScope {
 public:
     explicit OwnedLocalsScope(std::set<std::string>& locals) : locals_(locals), saved_(locals) {}
-    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start) : locals_(locals), saved_(locals) {
+    // The names in force are moved aside, not copied: a program with thousands of top-level names
+    // would otherwise copy all of them for every function it holds.
+    OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start)
+        : locals_(locals), saved_(std::move(locals)) {
         locals_ = std::move(start);
     }
     ~OwnedLocalsScope() { locals_ = std::move(saved_); }
@@ -246,6 +251,13 @@ private:
     std::set<std::string> emitEntryStatics(const Module& entry, std::ostringstream& os);
     void emitEntryFunctions(const Module& entry, std::ostringstream& os);
     void emitMain(const Module& entry, const std::set<std::string>& statics, std::ostringstream& os);
+    // Writes the statements of a run-once body through `emit`: into `body` at indent level 1, or, when
+    // there are many, into functions named `partName` and a number, written to `parts`, which `body`
+    // calls in order (statement_parts.cpp).
+    void emitStatementParts(const std::vector<const ASTNode*>& stmts,
+                            const std::function<void(const ASTNode&, std::ostringstream&)>& emit,
+                            const std::string& partName, std::ostringstream& parts, std::ostringstream& body);
+    static bool holdsLoop(const ASTNode& node);
 
     // dependency-module pieces
     std::vector<std::string> bindDepModuleNames(const Module& module);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -148,7 +149,7 @@ std::vector<Module> withCxxNames(const std::vector<Module>& modules) {
         int renamed = 0;
         visitNames(tree, renamed);
         // Only a tree with renamed names is read again (every node keeps its own copy of the JSON).
-        if (renamed > 0) named.ast = Parser::parseNode(tree);
+        if (renamed > 0) named.ast = Parser::parseNode(std::move(tree));
         named.exports.clear();
         for (const auto& [key, symbol] : m.exports) named.exports[key] = renamedSymbol(m, symbol);
         named.nativeFunctions.clear();

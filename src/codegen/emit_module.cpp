@@ -114,24 +114,32 @@ void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std:
 }
 
 void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
+    std::vector<const ASTNode*> stmts;
+    for (const ASTNode& stmt : module.ast.children)
+        if (stmt.type != "FunctionDeclaration") stmts.push_back(&stmt);
+    atModuleTop = true;
+    std::ostringstream parts, body;
+    emitStatementParts(
+        stmts,
+        [&](const ASTNode& stmt, std::ostringstream& out) {
+            if (stmt.type == "VariableDeclaration") {
+                for (const ASTNode& decl : stmt.children) emitModuleVarInit(decl, out);
+            } else if (const ASTNode* assign = topLevelExportsAssign(stmt)) {
+                emitModuleExportsAssign(module, *assign, out);
+            } else {
+                emitStmt(stmt, out, 1);
+                resyncExportStatic(module, stmt, out);
+            }
+        },
+        "__jsc_" + module.id + "_part_", parts, body);
+    atModuleTop = false;
+    os << parts.str();
     os << "static void " << module.id << "_init(void) {\n";
     os << "    static int _done = 0; if (_done) return; _done = 1;\n";
     // module.exports is one object from the start, so the module's own code (and a module that requires
     // this one back in a cycle) reads and writes what Node's would hold at that point.
     os << "    " << module.id << "_exports = js_obj_new();\n";
-    atModuleTop = true;
-    for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type == "FunctionDeclaration") continue;
-        if (stmt.type == "VariableDeclaration") {
-            for (const ASTNode& decl : stmt.children) emitModuleVarInit(decl, os);
-        } else if (const ASTNode* assign = topLevelExportsAssign(stmt)) {
-            emitModuleExportsAssign(module, *assign, os);
-        } else {
-            emitStmt(stmt, os, 1);
-            resyncExportStatic(module, stmt, os);
-        }
-    }
-    atModuleTop = false;
+    os << body.str();
     os << "}\n\n";
 }
 

@@ -71,6 +71,30 @@ struct ReadScope {
     ~ReadScope() { --activeReads; }
 };
 
+// The value with objects below its first level emptied of their own objects and arrays: a node's
+// members, and of the nodes it holds their type, name, value and other plain members.
+nlohmann::json plainMembers(const nlohmann::json& j) {
+    if (!j.is_object()) return j.is_array() ? nlohmann::json::array() : j;
+    nlohmann::json out = nlohmann::json::object();
+    for (auto it = j.begin(); it != j.end(); ++it)
+        if (!it->is_structured()) out[it.key()] = *it;
+    return out;
+}
+
+nlohmann::json shallowCopy(const nlohmann::json& j) {
+    nlohmann::json out = nlohmann::json::object();
+    for (auto it = j.begin(); it != j.end(); ++it) {
+        if (it->is_array()) {
+            nlohmann::json items = nlohmann::json::array();
+            for (const auto& el : *it) items.push_back(plainMembers(el));
+            out[it.key()] = std::move(items);
+        } else {
+            out[it.key()] = it->is_object() ? plainMembers(*it) : *it;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 bool nestedTooDeep(const nlohmann::json& j) {
@@ -91,9 +115,13 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
     if (activeReads == 0 && nestedTooDeep(j))
         throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
                                  std::to_string(kMaxSyntaxTreeDepth) + " levels");
+    const bool outermost = activeReads == 0;
     ReadScope scope;
     ASTNode node;
-    node.json = j;
+    // The tree's root keeps the whole JSON (a renaming pass rewrites and reads it again); every other
+    // node keeps its own members and the plain members of what it holds, since a deep copy at every
+    // level costs memory in proportion to the tree's size times its depth.
+    node.json = outermost ? j : shallowCopy(j);
     auto t = j.find("type");
     node.type = (t != j.end() && t->is_string()) ? t->get<std::string>() : "<unknown>";
 
@@ -116,6 +144,20 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
         else if (it->is_object())
             appendObject(j, name, node);
     }
+    return node;
+}
+
+ASTNode Parser::parseNode(nlohmann::json&& j) {
+    if (j.is_object() && nestedTooDeep(j))
+        throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
+                                 std::to_string(kMaxSyntaxTreeDepth) + " levels");
+    ASTNode node;
+    {
+        // Read as an inner node, which copies little; the whole tree then moves in without a copy.
+        ReadScope scope;
+        node = parseNode(static_cast<const nlohmann::json&>(j));
+    }
+    node.json = std::move(j);
     return node;
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 #include "frontend/engine_host.h"
 #include "frontend/lone_surrogates.h"
@@ -84,7 +85,7 @@ ASTNode ModuleResolver::parseFile(const std::string& path) {
         throw std::runtime_error("orvan: " + path + ": code nested too deeply (syntax tree deeper than " +
                                  std::to_string(kMaxSyntaxTreeDepth) + " levels)");
     if (sheltered) restoreLoneSurrogates(program);
-    return Parser::parseNode(program);
+    return Parser::parseNode(std::move(program));
 }
 
 std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::string& specifier) {
