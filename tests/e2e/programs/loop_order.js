@@ -11,7 +11,7 @@ clearImmediate(im);
 setTimeout(function () {
   console.log('in timeout');
   setImmediate(function () { console.log('immediate after timeout'); });
-  setTimeout(function () { console.log('timeout after timeout'); }, 0);
+  setTimeout(function () { console.log('timeout after timeout'); }, 20);
   process.nextTick(function () { console.log('tick in timeout'); });
 }, 100);
 var u = setTimeout(function () { console.log('unref never'); }, 100000);
