@@ -1,9 +1,9 @@
 // Sorting numbers with a comparator and strings by default order.
 var nums = JSON.parse("[]");
-var seed = 42;
+var state = 42;
 for (var i = 0; i < 200000; i++) {
-  seed = (seed * 1103515245 + 12345) % 2147483648;
-  nums.push(seed % 100000);
+  state = (state * 1103515245 + 12345) % 2147483648;
+  nums.push(state % 100000);
 }
 var sorted = nums.slice().sort(function (x, y) { return x - y; });
 var strs = JSON.parse("[]");
