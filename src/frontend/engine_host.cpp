@@ -9,6 +9,7 @@
 
 #include "support/file_readers.h"
 #include "frontend/engine_values.h"
+#include "frontend/script_bytecode.h"
 
 namespace {
 
@@ -57,18 +58,29 @@ void qjsEvalScript(JSContext* ctx, const std::string& code, const char* name) {
 }
 
 void bootstrapQjs(JSContext* ctx, const std::string& root) {
-    auto loadScript = [&root](const std::string& name) -> std::string {
+    std::string foundAt;
+    auto loadScript = [&root, &foundAt](const std::string& name) -> std::string {
         try {
-            return readFileToString(name);
+            std::string text = readFileToString(name);
+            foundAt = name;
+            return text;
         } catch (...) {
         }
+        const std::string inRoot = (std::filesystem::path(root) / name).generic_string();
         try {
-            return readFileToString((std::filesystem::path(root) / name).generic_string());
+            std::string text = readFileToString(inRoot);
+            foundAt = inRoot;
+            return text;
         } catch (...) {
             throw std::runtime_error(name + " not found in CWD or " + root + " \u2014 run make deps.");
         }
     };
-    qjsEvalScript(ctx, loadScript("esprima.js"), "esprima.js");
+    // The build leaves each script's bytecode beside it; the text is the fallback.
+    auto evalLibrary = [&](const char* name) {
+        const std::string text = loadScript(name);
+        if (!evalScriptBytecode(ctx, text, foundAt + ".bytecode", name)) qjsEvalScript(ctx, text, name);
+    };
+    evalLibrary("esprima.js");
     qjsEvalScript(ctx, kGlobalsShim, "<shim>");
-    qjsEvalScript(ctx, loadScript("babel.min.js"), "babel.min.js");
+    evalLibrary("babel.min.js");
 }

@@ -11,7 +11,8 @@
 
 // Module code is bound by the I/O it does, not by the processor: it is
 // optimized for size, which keeps every compiled program small.
-#pragma GCC optimize("Os")
+#include "runtime/cold_code.h"
+JSC_COLD_CODE_BEGIN
 
 #include "js_node.h"
 #include "jsc_rt_internal.h"
@@ -102,5 +103,6 @@
 #endif
 #include "node/modules_pending.inc"
 #include "node/require.inc"
+JSC_COLD_CODE_END
 
 #endif  // JSC_RUNTIME_ASSEMBLED

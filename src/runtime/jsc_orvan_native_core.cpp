@@ -13,6 +13,7 @@
 #include "prebuilt/jsc_orvan_native_core.select.inc"
 #endif
 #ifndef JSC_RUNTIME_ASSEMBLED
+#include "runtime/cold_code.h"
 #include "runtime/jsc_rt_internal.h"
 
 #include <algorithm>
@@ -42,32 +43,28 @@
 
 #include "runtime/core/cells.inc"
 #include "runtime/core/stack_depth.inc"
-#pragma GCC push_options
-#pragma GCC optimize("Os")
+JSC_COLD_CODE_BEGIN
 #include "runtime/core/fn_names.inc"
-#pragma GCC pop_options
+JSC_COLD_CODE_END
 #include "runtime/core/utf_conversion.inc"
 #include "runtime/core/numbers.inc"
-#pragma GCC push_options
-#pragma GCC optimize("Os")
+JSC_COLD_CODE_BEGIN
 #include "runtime/core/member_names.inc"
-#pragma GCC pop_options
+JSC_COLD_CODE_END
 #include "runtime/core/sparse_arrays.inc"
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"
 #include "runtime/core/operators.inc"
 #include "runtime/core/arrays.inc"
-#pragma GCC push_options
-#pragma GCC optimize("Os")
+JSC_COLD_CODE_BEGIN
 #include "runtime/core/sparse_array_methods.inc"
-#pragma GCC pop_options
+JSC_COLD_CODE_END
 #include "runtime/core/calls.inc"
 #include "runtime/core/json.inc"
-#pragma GCC push_options
-#pragma GCC optimize("Os")
+JSC_COLD_CODE_BEGIN
 #include "runtime/core/value_display.inc"
 #include "runtime/core/builtins.inc"
 #include "runtime/core/startup.inc"
-#pragma GCC pop_options
+JSC_COLD_CODE_END
 
 #endif  // JSC_RUNTIME_ASSEMBLED

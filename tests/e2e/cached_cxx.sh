@@ -37,6 +37,12 @@ key_flags=()
 for flag in "${flags[@]}"; do
   if [[ $flag == -I* && -d ${flag#-I} ]]; then key_flags+=("-I$(readlink -f "${flag#-I}")"); else key_flags+=("$flag"); fi
 done
+# The flags that change an object beyond its preprocessed text (-pthread only
+# defines a macro when compiling; GTK's flags repeat it).
+codegen_flags=()
+for flag in "${flags[@]}"; do
+  [[ $flag == -[DIU]* || $flag == -pthread ]] || codegen_flags+=("$flag")
+done
 objects=()
 for src in "${sources[@]}"; do
   key=$({ printf '%s\n' "${key_flags[@]}" "$(readlink -f "$src")" "$tree"; cat "$src"; } | sha1sum | cut -c1-40)
@@ -45,8 +51,23 @@ for src in "${sources[@]}"; do
     exec {lock}>"$obj.lock"
     flock "$lock"
     if [[ ! -f $obj ]]; then
-      "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1
-      mv -f "$obj.$$" "$obj"
+      # Many flag sets differ only in macros a source never tests: the same
+      # preprocessed text with the same code-generation flags makes the same
+      # object, so it is compiled once (markers lose their paths so that
+      # installations share it too).
+      text=$({ printf '%s\n' "${codegen_flags[@]}"
+               "$real" "${flags[@]}" -E "$src" | sed 's/^\(# [0-9]*\) "[^"]*"/\1/'; } | sha1sum | cut -c1-40)
+      same=$cache/text-$text.o
+      exec {textlock}>"$same.lock"
+      flock "$textlock"
+      if [[ -f $same ]]; then
+        ln -f "$same" "$obj" 2>/dev/null || cp "$same" "$obj"
+      else
+        "$real" "${flags[@]}" -c "$src" -o "$obj.$$" || exit 1
+        mv -f "$obj.$$" "$obj"
+        ln -f "$obj" "$same" 2>/dev/null || cp "$obj" "$same"
+      fi
+      exec {textlock}>&-
     fi
     exec {lock}>&-
   fi

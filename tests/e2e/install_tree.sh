@@ -7,6 +7,6 @@ set -eu
 orvan=$1 src=$2 inst=$3
 mkdir -p "$inst"
 cp -f "$orvan" "$inst/orvan"
-for item in esprima.js babel.min.js src vendor tools; do
+for item in esprima.js babel.min.js esprima.js.bytecode babel.min.js.bytecode src vendor tools; do
   ln -sfn "$src/$item" "$inst/$item"
 done

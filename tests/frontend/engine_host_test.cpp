@@ -4,6 +4,7 @@
 
 #include "frontend/engine_host.h"
 #include "frontend/module_resolver.h"
+#include "frontend/script_bytecode.h"
 #include "test_support.h"
 
 using nlohmann::json;
@@ -72,6 +73,45 @@ TEST(Bootstrap, MissingLibrariesAndFailingScripts) {
         EXPECT_EQ(thrownMessage([&] { bootstrapQjs(guard.ctx, install.str()); }),
                   "orvan: babel.min.js: RangeError: boom");
     }
+}
+
+// The build's bytecode beside a library stands for it only while it was made
+// from exactly that text and arrives whole; otherwise the text is evaluated.
+TEST(Bootstrap, BytecodeBesideALibraryIsUsedOnlyForItsOwnText) {
+    TempDir install, cwd;
+    ScopedCwd inCwd(cwd.str());
+    const std::string babel = "var Babel = { transform: function (s) { return { code: 'text:' + s }; } };";
+    std::string bytecode;
+    {
+        QjsGuard maker;
+        const std::string compiled =
+            "var Babel = { transform: function (s) { return { code: 'bytecode:' + s }; } };";
+        // Made from other text on purpose, so the tests can tell which one ran.
+        bytecode = scriptBytecodeFile(maker.ctx, compiled, "babel.min.js");
+        std::string header = scriptBytecodeFile(maker.ctx, babel, "babel.min.js");
+        bytecode.replace(0, 38, header, 0, 38);
+        EXPECT_EQ(thrownMessage([&] { scriptBytecodeFile(maker.ctx, "var = ;", "babel.min.js"); })
+                      .rfind("orvan: babel.min.js: SyntaxError", 0),
+                  0u);
+    }
+    install.write("esprima.js", fakeEsprima("install"));
+    install.write("babel.min.js", babel);
+    auto transformed = [&] {
+        QjsGuard guard;
+        bootstrapQjs(guard.ctx, install.str());
+        return babelTransformSource(guard.ctx, "x", "p.js");
+    };
+    install.write("babel.min.js.bytecode", bytecode);
+    EXPECT_EQ(transformed(), "bytecode:x");
+    install.write("babel.min.js.bytecode", bytecode.substr(0, bytecode.size() - 1));
+    EXPECT_EQ(transformed(), "text:x");
+    std::string flipped = bytecode;
+    flipped[flipped.size() / 2] ^= 0x40;
+    install.write("babel.min.js.bytecode", flipped);
+    EXPECT_EQ(transformed(), "text:x");
+    install.write("babel.min.js.bytecode", bytecode);
+    install.write("babel.min.js", babel + "\n");
+    EXPECT_EQ(transformed(), "text:x");
 }
 
 TEST(EngineHost, EvaluationFailuresCarryTheExceptionText) {
