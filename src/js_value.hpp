@@ -43,13 +43,13 @@ class JsValue {
 public:
     enum Tag : unsigned char { UNDEF = 0, NUL, BOOL, NUM, CELL };
 
-    constexpr JsValue() noexcept : tag_(UNDEF), num_(0) {}
-    JsValue(const JsValue& o) noexcept : tag_(o.tag_), num_(o.num_) {
+    constexpr JsValue() noexcept : tag_(UNDEF), bits_(0) {}
+    JsValue(const JsValue& o) noexcept : tag_(o.tag_), bits_(o.bits_) {
         if (tag_ == CELL) ++cell_->refs;
     }
-    JsValue(JsValue&& o) noexcept : tag_(o.tag_), num_(o.num_) {
+    JsValue(JsValue&& o) noexcept : tag_(o.tag_), bits_(o.bits_) {
         o.tag_ = UNDEF;
-        o.num_ = 0;
+        o.bits_ = 0;
     }
     JsValue& operator=(const JsValue& o) noexcept {
         JsValue tmp(o);
@@ -76,31 +76,34 @@ public:
         if (tag_ == CELL) {
             JsCell* c = cell_;
             tag_ = UNDEF;
-            num_ = 0;
+            bits_ = 0;
             if (--c->refs == 0) js_cell_free(c);
         }
     }
     void swap(JsValue& o) noexcept {
         std::swap(tag_, o.tag_);
-        std::swap(num_, o.num_);
+        std::swap(bits_, o.bits_);
     }
 
     // Raw access for the runtime library.
     Tag tag() const noexcept { return tag_; }
     double num() const noexcept { return num_; }
-    bool boolean() const noexcept { return b_; }
+    bool boolean() const noexcept { return bits_ != 0; }
     JsCell* cell() const noexcept { return tag_ == CELL ? cell_ : nullptr; }
     static JsValue make_num(double d) noexcept { JsValue v; v.tag_ = NUM; v.num_ = d; return v; }
-    static JsValue make_bool(bool b) noexcept { JsValue v; v.tag_ = BOOL; v.b_ = b; return v; }
+    static JsValue make_bool(bool b) noexcept { JsValue v; v.tag_ = BOOL; v.bits_ = b; return v; }
     static JsValue make_null() noexcept { JsValue v; v.tag_ = NUL; return v; }
     // Adopts a cell whose count already includes this reference.
     static JsValue adopt(JsCell* c) noexcept { JsValue v; v.tag_ = CELL; v.cell_ = c; return v; }
 
 private:
     Tag tag_;
+    // The payload is copied as one 64-bit word, whatever it holds. A boolean
+    // fills the whole word: a copy that read 8 bytes just after a 1-byte store
+    // would stall on every comparison a loop makes.
     union {
         double num_;
-        bool b_;
+        unsigned long long bits_;
         JsCell* cell_;
     };
 };
