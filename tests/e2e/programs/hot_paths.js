@@ -51,3 +51,39 @@ console.log(nums.sort(function (x, y) { return y - x; }).join(" "));
 // function values called with more arguments than the usual few
 var count = function (a, b, c, d, e, f) { return "" + a + b + c + d + e + f; };
 console.log(count(1, 2, 3, 4, 5, 6), count.call(null, 1, 2, 3, 4, 5), count(1, 2));
+
+// comparison results kept in variables, objects and arrays stay booleans
+var flags = JSON.parse("[]");
+var seen = { lt: 0, eq: 0 };
+for (var n = 0; n < 6; n++) {
+  var less = n < 3;
+  var copy = less;
+  flags.push(copy, n === 4);
+  if (copy) seen.lt++;
+  seen.last = n >= 5;
+}
+console.log(JSON.stringify(flags), JSON.stringify(seen), typeof flags[0], flags[0] === true, flags[5] + 1, !flags[1]);
+console.log((1 < 2) === (2 < 3), (1 > 2) == 0, String(3 <= 2), String(2 < 1) + "|" + ("x" < "y"));
+
+// literal keys that share a first character or are prefixes of one another
+var pre = { a: 1, ab: 2, abc: 3, b: 4, "": 5 };
+pre.abcd = pre.abc + pre.ab;
+pre.ab = "two";
+console.log(pre.a, pre.ab, pre.abc, pre.abcd, pre[""], pre.abcde, pre.ba, Object.keys(pre).join(","));
+var wide = {};
+for (var w = 0; w < 20; w++) wide["w" + w] = w;
+wide.w7 = "seven";
+wide.extra = wide.w19 + wide.w0;
+console.log(wide.w7, wide.w19, wide.extra, wide.w20, wide.w, Object.keys(wide).length);
+
+// a string made from a literal again and again keeps its text after others grow
+var grown = JSON.parse("[]");
+for (var g = 0; g < 4; g++) {
+  var base = "abc";
+  base += g;
+  grown.push(base, "abc", "abc".length);
+}
+console.log(grown.join(" "), "abc" === "ab" + "c");
+
+// case mapping touches only letters
+console.log("az-AZ_[`{@]09 ~".toUpperCase(), "az-AZ_[`{@]09 ~".toLowerCase(), "Àb Ç".toUpperCase(), "ÀB Ç".toLowerCase());
