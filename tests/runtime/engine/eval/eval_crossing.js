@@ -1,6 +1,7 @@
 // eval and Function from compiled programs: values, identity, live objects
-// and exceptions crossing both ways. The parts share the top level, so their
-// names differ.
+// and exceptions crossing both ways. The parts share the top level (compiled
+// functions do not close over an enclosing block's or function's locals), so
+// no two of them declare the same name.
 
 // Values crossing from compiled code into eval'd code and back.
 const kinds = eval('[42, -0.5, "plain", "h\\u00e9 \\u{1F600}", true, false, null, undefined]');
