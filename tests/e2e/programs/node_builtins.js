@@ -1,4 +1,4 @@
-// The small Node modules and globals: path, os, process, Buffer, synchronous fs,
+// The small Node modules and globals: path, os, process, Buffer, fs in both forms,
 // and the process as an event emitter (last: its 'exit' listener prints at the end).
 const fs = require("fs");
 const os = require("os");
@@ -83,6 +83,45 @@ console.log(fs.readdirSync(dir).sort().join(","));
 fs.unlinkSync(path.join(dir, "b.txt"));
 fs.rmSync(dir, { recursive: true });
 console.log(fs.existsSync(dir));
+
+// fs callback forms: results and errors arrive later, in order, after the
+// program's own statements.
+var cbDir = path.join(os.tmpdir(), 'orvan-fs-cb-' + process.pid);
+var cbFile = path.join(cbDir, 'a.txt');
+
+function step3() {
+  fs.readdir(cbDir, function (err, names) {
+    console.log('readdir', err, names.length, names[0]);
+    fs.unlink(cbFile, function (err) {
+      console.log('unlink', err);
+      fs.access(cbFile, function (err) {
+        console.log('access after unlink', err.code);
+        fs.rmSync(cbDir, { recursive: true });
+        fs.readFile(path.join(cbDir, 'missing', 'x'), function (err, data) {
+          console.log('missing', err.code, err.syscall, data);
+        });
+      });
+    });
+  });
+}
+
+fs.mkdir(cbDir, { recursive: true }, function (err) {
+  console.log('mkdir', err);
+  fs.writeFile(cbFile, 'hello', function (err) {
+    console.log('writeFile', err);
+    fs.appendFile(cbFile, ' world', function (err) {
+      console.log('appendFile', err);
+      fs.readFile(cbFile, 'utf8', function (err, text) {
+        console.log('readFile', err, text);
+        fs.stat(cbFile, function (err, st) {
+          console.log('stat', err, st.size, st.isFile());
+          step3();
+        });
+      });
+    });
+  });
+});
+console.log('sync end');
 
 // EventEmitter behaviour on process: on/once/off, emit's result, prepend,
 // listener counts, and the 'error' rule.
