@@ -51,9 +51,13 @@ $(QJS_OUT)/obj/dtoa.o: deps/node_modules/.package-lock.json
 	@mkdir -p $(QJS_OUT)/obj
 	gcc $(QJS_CFLAGS) -c $(QJS_SRC)/libbf.c -o $@
 
-$(QJS_OUT)/obj/quickjs.o: tools/quickjs-extras/quickjs_with_extras.c deps/node_modules/.package-lock.json
+$(QJS_OUT)/patched/quickjs.c: tools/quickjs-extras/patch_engine.sh deps/node_modules/.package-lock.json
+	@mkdir -p $(QJS_OUT)/patched
+	bash tools/quickjs-extras/patch_engine.sh $(QJS_SRC)/quickjs.c $@
+
+$(QJS_OUT)/obj/quickjs.o: tools/quickjs-extras/quickjs_with_extras.c $(QJS_OUT)/patched/quickjs.c
 	@mkdir -p $(QJS_OUT)/obj
-	gcc $(QJS_CFLAGS) -I$(QJS_SRC) -c tools/quickjs-extras/quickjs_with_extras.c -o $@
+	gcc $(QJS_CFLAGS) -I$(QJS_OUT)/patched -I$(QJS_SRC) -c tools/quickjs-extras/quickjs_with_extras.c -o $@
 
 $(QJS_OUT)/obj/%.o: deps/node_modules/.package-lock.json
 	@mkdir -p $(QJS_OUT)/obj

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "frontend/engine_host.h"
+#include "frontend/engine_values.h"
 #include "frontend/module_resolver.h"
 #include "frontend/script_bytecode.h"
 #include "test_support.h"
@@ -196,4 +198,43 @@ TEST(EngineHost, InvalidUtf8NeverReachesTheEngine) {
         EXPECT_EQ(errorId([&] { babelTransformSource(ctx, bad, "p.js"); }), 316);
     }
     EXPECT_EQ(errorId([&] { ModuleResolver::parseScriptToAstJson(ctx, bad, "p.js"); }), 316);
+}
+
+// Long strings built with `s += x` are appended in place when nothing else holds
+// them; the appends must never show through another holder, an atom, or a
+// change between one-byte and two-byte text.
+TEST(EngineHost, StringsBuiltPieceByPieceStayExact) {
+    JSContext* ctx = sharedContext();
+    const char* script = R"js((function () {
+  var out = [];
+  var s = "";
+  for (var i = 0; i < 3000; i++) { var c = String.fromCharCode(97 + i % 26); s += c; }
+  var alias = s;
+  var t = s;
+  t += "!";
+  s += "?";
+  out.push(s.length, alias.length, t.length, t.slice(-2), s.slice(-2), alias.slice(-1));
+  var w = "";
+  for (var j = 0; j < 2000; j++) { var d = j === 1000 ? "\u2014" : "x"; w += d; }
+  var narrow = "";
+  for (var n = 0; n < 600; n++) { var e = "ab"; narrow += e; }
+  var wide = narrow;
+  var dash = "\u2014";
+  wide += dash;
+  out.push(w.length, w.indexOf("\u2014"), w.charCodeAt(1999), w.slice(998, 1003), narrow.length, wide.length, wide.slice(-3));
+  var names = Object.keys({ abcdefghijklmnop: 1 });
+  var key = names[0];
+  var copy = "";
+  for (var m = 0; m < 300; m++) { var part = key; copy += part; }
+  key += "!";
+  var obj = {};
+  obj[names[0]] = 2;
+  out.push(names[0], key, copy.length, obj.abcdefghijklmnop, Object.keys(obj)[0]);
+  return JSON.stringify(out);
+})())js";
+    JSValue result = JS_Eval(ctx, script, std::strlen(script), "<strings>", 0);
+    ASSERT_FALSE(JS_IsException(result)) << takeExceptionText(ctx);
+    EXPECT_EQ(takeStringValue(ctx, result),
+              "[3001,3000,3001,\"j!\",\"j?\",\"j\",2000,1000,120,\"xx\xE2\x80\x94xx\",1200,1201,"
+              "\"ab\xE2\x80\x94\",\"abcdefghijklmnop\",\"abcdefghijklmnop!\",4800,2,\"abcdefghijklmnop\"]");
 }

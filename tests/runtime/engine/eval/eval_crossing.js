@@ -1,3 +1,46 @@
+// eval and Function from compiled programs: values, identity, live objects
+// and exceptions crossing both ways. The parts share the top level (compiled
+// functions do not close over an enclosing block's or function's locals), so
+// no two of them declare the same name.
+
+// Values crossing from compiled code into eval'd code and back.
+const kinds = eval('[42, -0.5, "plain", "h\\u00e9 \\u{1F600}", true, false, null, undefined]');
+console.log(kinds);
+const echo = new Function('v', 'return v');
+console.log(echo(7), echo('caf\u00e9'), echo(true), echo(null), echo(undefined), echo(1e21));
+const lone = echo('a' + String.fromCharCode(0xd800) + 'b');
+console.log(lone.length, lone.charCodeAt(1) === 0xd800);
+const typeOf = new Function('v', 'return typeof v + (Array.isArray(v) ? ":array" : "")');
+const oneItem = 'x'.split(',');
+console.log(typeOf(1), typeOf('s'), typeOf({}), typeOf(oneItem), typeOf(null), typeOf(undefined), typeOf(echo));
+const made = eval('({ n: 1, nested: { list: [1, { deep: "yes" }] }, s: "x" })');
+console.log(made, made.nested.list[1].deep);
+const buf = Buffer.from('hi!');
+const bufInfo = new Function('b', 'return [b.length, b[0], b[2]]');
+console.log(bufInfo(buf));
+
+// Objects and functions keep their identity across the boundary.
+const config = { mode: 'dev', count: 1 };
+const keep = new Function('o', 'globalThis.kept = o; return o');
+const back = keep(config);
+console.log(back === config);
+const sameAgain = new Function('o', 'return globalThis.kept === o');
+console.log(sameAgain(config));
+const engineObj = eval('globalThis.shared = { tag: "engine" }; globalThis.shared');
+const isShared = new Function('o', 'return o === globalThis.shared');
+console.log(isShared(engineObj), engineObj.tag);
+function square(x) { return x * x; }
+const applyTwice = new Function('f', 'x', 'return f(f(x))');
+console.log(applyTwice(square, 3));
+const isSameFn = new Function('f', 'g', 'return f === g');
+console.log(isSameFn(square, square));
+const engineFn = eval('(function named(a, b) { return [a, b, typeof this]; })');
+console.log(engineFn(1, 'two'), typeof engineFn);
+const counter = eval('(() => { let n = 0; return () => ++n; })()');
+console.log(counter(), counter(), counter());
+const method = eval('({ base: 10, add(v) { return this.base + v; } })');
+console.log(method.add(5));
+
 // Objects and arrays crossing through eval and Function stay one object:
 // a change made on either side after the crossing is seen on the other.
 const call = new Function('f', 'o', 'a', 'return f(o, a)');
@@ -63,3 +106,19 @@ console.log(total, eval('globalThis.dropped').v);
 const again = eval('globalThis.dropped');
 again.v = 2;
 console.log(eval('globalThis.dropped.v'), again === eval('dropped'));
+
+// Exceptions cross in both directions with their name, message and extras.
+try { eval('let = ;'); } catch (e) { console.log('syntax', e.name); }
+try { eval('null.prop'); } catch (e) { console.log('engine throw', e.name); }
+try {
+  eval('const err = new RangeError("too far"); err.code = "E_FAR"; err.limit = 3; throw err');
+} catch (e) {
+  console.log(e.name, e.message, e.code, e.limit);
+}
+try { new Function('throw { plain: "object" }')(); } catch (e) { console.log('plain', e.plain); }
+function failing() { const o = null; return o.field; }
+const catcher = new Function('f', 'try { f(); return "no"; } catch (e) { return e.name + " " + (e instanceof TypeError); }');
+console.log(catcher(failing));
+const rethrow = new Function('f', 'f()');
+try { rethrow(failing); } catch (e) { console.log('round trip', e.name); }
+console.log('after');
