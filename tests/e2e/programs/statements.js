@@ -172,3 +172,11 @@ do {
   once++;
 } while (false);
 console.log(once);
+
+// labelled break out of a nested loop
+outer: for (var i = 0; i < 3; i++) {
+  for (var j = 0; j < 3; j++) {
+    if (j === 1) break outer;
+  }
+}
+console.log(i);

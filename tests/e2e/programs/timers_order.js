@@ -1,4 +1,11 @@
 const crypto = require('crypto');
+// hashes and random bytes, before any timer is set
+console.log(crypto.createHash("sha256").update("abc").digest("hex"));
+console.log(crypto.createHash("md5").update("hello").digest("hex"));
+console.log(crypto.createHash("sha1").update("a").update("b").digest("base64"));
+console.log(crypto.randomBytes(16).length);
+
+// timers
 console.log(crypto.createHash('sha256').update('abc').digest('hex'));
 var n = 0;
 var iv = setInterval(function () {

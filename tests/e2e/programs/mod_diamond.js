@@ -1,3 +1,0 @@
-var l = require("./lib/left");
-var r = require("./lib/right");
-console.log(l.left(), r.right());

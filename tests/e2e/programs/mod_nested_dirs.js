@@ -1,2 +1,0 @@
-var util = require("./lib/deep/path_util");
-console.log(util.wrap("deep"));

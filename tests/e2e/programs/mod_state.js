@@ -1,5 +1,0 @@
-var counter = require("./lib/counter");
-counter.next();
-counter.next();
-console.log(counter.current());
-console.log(counter.next());

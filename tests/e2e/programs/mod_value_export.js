@@ -1,2 +1,0 @@
-var config = require("./lib/config");
-console.log(config.name, config.level);
