@@ -1,11 +1,8 @@
 // Keeping JavaScript's left-to-right order of operands where C++ leaves the order open.
 #include "codegen/cemitter.h"
+#include "codegen/syntax_queries.h"
 
 namespace {
-
-bool isFunctionNode(const ASTNode& node) {
-    return node.type == "FunctionExpression" || node.type == "ArrowFunctionExpression";
-}
 
 // The expression assigns or updates a variable or property somewhere inside (function bodies aside).
 bool writes(const ASTNode& node) {

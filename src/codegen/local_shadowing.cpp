@@ -1,14 +1,10 @@
 #include "codegen/cemitter.h"
+#include "codegen/syntax_queries.h"
 
 // A parameter or local of a function hides a module name, a built-in module's alias or a global of the same
 // name (`function ext(path) { return path.split('.') }`): inside the function the name is the local value.
 
 namespace {
-
-bool isFunctionNode(const ASTNode& node) {
-    return node.type == "FunctionDeclaration" || node.type == "FunctionExpression" ||
-           node.type == "ArrowFunctionExpression";
-}
 
 void declaredLocals(const ASTNode& node, std::set<std::string>& out) {
     if (isFunctionNode(node)) return;

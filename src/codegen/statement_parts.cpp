@@ -8,17 +8,13 @@
 // them back into the body it was spared. A part whose statements hold no loop runs each of them once,
 // so it is optimised lightly: a loop at the top of a program keeps the full optimiser.
 #include "codegen/cemitter.h"
+#include "codegen/syntax_queries.h"
 
 namespace {
 
 // A part closes after this many statements, or earlier once its text passes kPartBytes.
 constexpr size_t kStatementsPerPart = 16;
 constexpr std::streamoff kPartBytes = 24 * 1024;
-
-bool isFunctionNode(const ASTNode& node) {
-    return node.type == "FunctionDeclaration" || node.type == "FunctionExpression" ||
-           node.type == "ArrowFunctionExpression";
-}
 
 }  // namespace
 

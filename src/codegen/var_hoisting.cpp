@@ -3,13 +3,9 @@
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+#include "codegen/syntax_queries.h"
 
 namespace {
-
-bool isFunctionNode(const ASTNode& node) {
-    return node.type == "FunctionDeclaration" || node.type == "FunctionExpression" ||
-           node.type == "ArrowFunctionExpression";
-}
 
 bool isVarDeclaration(const ASTNode& node) {
     return node.type == "VariableDeclaration" && jsonString(node, "kind") == "var";

@@ -1,13 +1,9 @@
 // Reports of enclosing locals that nested functions read (closures the generator cannot capture).
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+#include "codegen/syntax_queries.h"
 
 namespace {
-
-bool isFunctionNode(const ASTNode& node) {
-    return node.type == "FunctionDeclaration" || node.type == "FunctionExpression" ||
-           node.type == "ArrowFunctionExpression";
-}
 
 // Variables a function body declares for itself (not those of functions nested in it).
 void collectVarNames(const ASTNode& node, std::set<std::string>& out) {
