@@ -4,7 +4,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -58,6 +60,23 @@ TEST(Loop, DrivenFromAnotherMainLoop) {
     EXPECT_EQ(jsrt_loop_backend_timeout_ms(), 0);  // an immediate is waiting
     driveUntil([] { return events.size() >= 2; });
     EXPECT_EQ(events, (std::vector<std::string>{"immediate", "timer"}));
+    EXPECT_FALSE(jsrt_loop_alive());
+}
+
+// A timer callback that takes a while, then sets a 0 ms timer and an immediate.
+JsValue slowTimer(const JsValue&, int, const JsValue*) {
+    events.push_back("slow timer");
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    jsc_uv_set_timeout_ms(jsrt_native("record", record), JS_NUM(0), JS_STR("0 ms timer"));
+    jsc_uv_set_immediate(jsrt_native("record", record), JS_STR("immediate"));
+    return JsValue();
+}
+
+TEST(Loop, DrivenLoopRunsTimersSetInTheTimersPhaseOnALaterTurn) {
+    events.clear();
+    jsc_uv_set_timeout_ms(jsrt_native("slowTimer", slowTimer), JS_NUM(1));
+    driveUntil([] { return events.size() >= 3; });
+    EXPECT_EQ(events, (std::vector<std::string>{"slow timer", "immediate", "0 ms timer"}));
     EXPECT_FALSE(jsrt_loop_alive());
 }
 

@@ -367,9 +367,9 @@ class Immediate {
   hasRef() { return true; }
 }
 let immediates = [];
-let immediateHandle = null;
+let immediatesQueued = false;
 function runImmediates() {
-  immediateHandle = null;
+  immediatesQueued = false;
   const queue = immediates;
   immediates = [];
   for (let i = 0; i < queue.length; i++) {
@@ -384,7 +384,10 @@ function setImmediate(callback, ...args) {
   checkCallback(callback);
   const im = new Immediate(callback, args);
   immediates.push(im);
-  if (immediateHandle === null) immediateHandle = native.setTimer(runImmediates, 0, false);
+  if (!immediatesQueued) {
+    immediatesQueued = true;
+    native.setImmediate(runImmediates);
+  }
   return im;
 }
 function clearImmediate(im) { if (im instanceof Immediate) im._cleared = true; }
