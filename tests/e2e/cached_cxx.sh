@@ -38,10 +38,11 @@ for flag in "${flags[@]}"; do
   if [[ $flag == -I* && -d ${flag#-I} ]]; then key_flags+=("-I$(readlink -f "${flag#-I}")"); else key_flags+=("$flag"); fi
 done
 # The flags that change an object beyond its preprocessed text (-pthread only
-# defines a macro when compiling; GTK's flags repeat it).
+# defines a macro when compiling, and linker options none; GTK's flags repeat
+# the one and add the other).
 codegen_flags=()
 for flag in "${flags[@]}"; do
-  [[ $flag == -[DIU]* || $flag == -pthread ]] || codegen_flags+=("$flag")
+  [[ $flag == -[DIU]* || $flag == -pthread || $flag == -Wl,* ]] || codegen_flags+=("$flag")
 done
 objects=()
 for src in "${sources[@]}"; do
