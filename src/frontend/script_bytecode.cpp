@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <stdexcept>
 
 #include "frontend/engine_values.h"
+#include "support/file_readers.h"
 
 namespace {
 
@@ -58,9 +58,9 @@ std::string scriptBytecodeFile(JSContext* ctx, const std::string& text, const ch
 
 bool evalScriptBytecode(JSContext* ctx, const std::string& text, const std::string& file,
                         const char* name) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::optional<std::string> whole = readWholeFile(file);
+    if (!whole) return false;
+    const std::string& data = *whole;
     const std::size_t head = kMagicSize + 24;
     if (data.size() < head + 8 || data.compare(0, kMagicSize, kMagic) != 0) return false;
     if (getNumber(data, kMagicSize) != fnv1a(text.data(), text.size()) ||
