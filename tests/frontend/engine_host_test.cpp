@@ -182,6 +182,26 @@ TEST(EngineHost, RealParserOutput) {
     EXPECT_EQ(program["body"][0]["declarations"][0]["init"]["raw"], literal);
 }
 
+// The installed transpiler skips the walk that renames block-level functions
+// when a lowered `let` has no function of its name; where one exists the
+// rename must still happen, wherever the function stands.
+TEST(EngineHost, LetLoweredBesideBlockFunctionsOfItsName) {
+    JSContext* ctx = sharedContext();
+    ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+    std::string out = babelTransformSource(ctx,
+                                           "let f = 1;\n"
+                                           "{ function f() { return 2; } f(); }\n"
+                                           "if (f) { function g() {} }\n"
+                                           "let g = 3;\n"
+                                           "let h = 4;\n"
+                                           "function k() { let q = 1; { function q() {} } return q; }\n",
+                                           "p.js");
+    for (const char* expected : {"var f = 1;", "function _f()", "_f();", "function _g()", "var g = 3;",
+                                 "var h = 4;", "var q = 1;", "function _q()", "return q;"})
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << " in\n" << out;
+    EXPECT_EQ(out.find("_h"), std::string::npos) << out;
+}
+
 TEST(EngineHost, InvalidUtf8NeverReachesTheEngine) {
     JSContext* ctx = sharedContext();
     auto errorId = [&](auto call) {
