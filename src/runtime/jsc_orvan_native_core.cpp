@@ -34,10 +34,12 @@
 #include <cxxabi.h>
 #include <dlfcn.h>
 #include <elf.h>
+#include <link.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -52,6 +54,7 @@ JSC_COLD_CODE_BEGIN
 #include "runtime/core/member_names.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/sparse_arrays.inc"
+#include "runtime/core/property_store.inc"
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"
 #include "runtime/core/operators.inc"

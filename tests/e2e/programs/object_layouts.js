@@ -1,0 +1,101 @@
+// Objects built alike share their key layout; each must still behave as its own.
+
+// built the same way, then one diverges
+function make(i) {
+  return { id: i, name: "n" + i, tags: i % 2 };
+}
+var a = make(1);
+var b = make(2);
+b.extra = true;
+delete a.name;
+a.name = "back";
+console.log(JSON.stringify(a), JSON.stringify(b));
+console.log(Object.keys(a).join(","), Object.keys(b).join(","));
+console.log(a.name, b.name, a.extra, b.extra, "extra" in a, "extra" in b);
+var c = make(3);
+console.log(JSON.stringify(c), c.name, c.extra);
+
+// the same key read at one place from objects laid out differently
+var shapes = JSON.parse("[]");
+shapes.push({ k: 1 }, { j: 0, k: 2 }, { i: 0, j: 0, k: 3 }, { k: 4, i: 0 }, {});
+var seen = JSON.parse("[]");
+for (var round = 0; round < 3; round++) {
+  for (var s = 0; s < shapes.length; s++) seen.push(shapes[s].k);
+}
+console.log(seen.join(" "));
+
+// the same key written at one place, new or already there
+var made = JSON.parse("[]");
+for (var w = 0; w < 4; w++) {
+  var o = w % 2 ? { v: 0 } : {};
+  o.v = w;
+  o.w = w * 2;
+  made.push(o);
+}
+console.log(JSON.stringify(made));
+
+// integer keys go first in ascending order, whenever they arrive
+var mixed = { b: 1, a: 2 };
+mixed[10] = "ten";
+mixed.c = 3;
+mixed[2] = "two";
+mixed["01"] = "not an index";
+var twin = { b: 1, a: 2 };
+twin.c = 3;
+console.log(Object.keys(mixed).join(","), Object.keys(twin).join(","));
+console.log(JSON.stringify(mixed));
+console.log(mixed);
+
+// deletes at the front, middle and end, then reuse
+var d = { p: 1, q: 2, r: 3, s: 4, t: 5 };
+delete d.p;
+delete d.r;
+delete d.t;
+d.p = "again";
+console.log(JSON.stringify(d), d.q, d.s, d.r, Object.entries(d).length);
+var e = { p: 1, q: 2, r: 3, s: 4, t: 5 };
+console.log(JSON.stringify(e));
+
+// many keys, then deletes among them
+var big = {};
+for (var n = 0; n < 40; n++) big["key" + n] = n;
+for (var n = 0; n < 40; n += 3) delete big["key" + n];
+big.key0 = "first back";
+var total = 0;
+for (var n = 0; n < 40; n++) if (big["key" + n] !== undefined && n) total += big["key" + n];
+console.log(Object.keys(big).length, total, big.key0, big.key1, big.key3, Object.keys(big).slice(0, 4).join(","));
+
+// a key per record: far more layouts than are ever shared
+var records = JSON.parse("[]");
+for (var r = 0; r < 6000; r++) {
+  var rec = {};
+  rec["id" + r] = r;
+  rec.kind = r % 3;
+  records.push(rec);
+}
+var kinds = 0;
+for (var r = 0; r < records.length; r++) kinds += records[r].kind + records[r]["id" + r] - r;
+console.log(kinds, JSON.stringify(records[5999]), Object.keys(records[4242]).join(","));
+
+// copies and merges keep key order
+var merged = Object.assign({}, { z: 1, y: 2 }, { x: 3, z: 4 });
+console.log(JSON.stringify(merged), Object.keys(merged).join(","));
+var parsed = JSON.parse('{"b":1,"a":{"d":2,"c":3},"3":"x"}');
+parsed.a.e = 4;
+console.log(JSON.stringify(parsed), parsed.a.c);
+
+// errors keep their message and name apart from the enumerable keys
+try {
+  null.x;
+} catch (err) {
+  err.code = "E_BAD";
+  console.log(err instanceof TypeError, err.message, err.name, err.code);
+  console.log(Object.keys(err).join(","), JSON.stringify(err));
+}
+
+// values replaced and dropped while their objects live on
+var holder = { item: { deep: JSON.parse("[1,2,3]") }, other: "o" };
+var keep = holder.item;
+holder.item = null;
+delete holder.other;
+console.log(keep.deep.length, JSON.stringify(holder));
