@@ -54,6 +54,9 @@ JSC_COLD_CODE_BEGIN
 #include "runtime/core/member_names.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/sparse_arrays.inc"
+JSC_COLD_CODE_BEGIN
+#include "runtime/core/shape_changes.inc"
+JSC_COLD_CODE_END
 #include "runtime/core/property_store.inc"
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"

@@ -2,6 +2,9 @@
 // native and compiled functions; expectations from node on the same code.
 #include "runtime_support.h"
 
+#include <cstring>
+#include <thread>
+
 namespace {
 JsOwned doubled(JsOwned x) { return JsOwned::from_value(js_mul(x.borrow(), JS_NUM(2))); }
 JsOwned isOdd(JsOwned x) { return JsOwned::from_value(js_mod(x.borrow(), JS_NUM(2))); }
@@ -77,6 +80,53 @@ TEST(Objects, ComputedKeysInInstanceofDeleteAndUndeclaredNames) {
     EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), JS_NUM(5)); }), "TypeError: Right-hand side of 'instanceof' is not an object");
     EXPECT_EQ(thrownText([] { js_instanceof(js_obj_new(), js_obj_new()); }), "TypeError: Right-hand side of 'instanceof' is not callable");
     EXPECT_EQ(thrownText([] { js_not_defined("nope"); }), "ReferenceError: nope is not defined");
+}
+
+// Lookups remember where a key pointer was found; a key whose text changes
+// under the same address (a reused buffer) must still find its own property.
+TEST(Objects, KeyTextAtAReusedAddressIsLookedUpAfresh) {
+    char key[8] = "ab";
+    JsValue o = json("{\"ab\":1,\"cd\":2}");
+    JsValue twin = json("{\"ab\":10,\"cd\":20}");
+    EXPECT_EQ(str(js_obj_get_q(o, key)), "1");
+    std::strcpy(key, "cd");
+    EXPECT_EQ(str(js_obj_get_q(o, key)), "2");
+    js_obj_set(&twin, key, JS_NUM(21));
+    std::strcpy(key, "ab");
+    js_obj_set(&twin, key, JS_NUM(11));
+    EXPECT_EQ(logLine(twin), "{ ab: 11, cd: 21 }");
+    // adding keys: the step remembered for "ab" must not be taken for "abc"
+    JsValue p = js_obj_new();
+    js_obj_set(&p, key, JS_NUM(1));
+    std::strcpy(key, "abc");
+    JsValue q = js_obj_new();
+    js_obj_set(&q, key, JS_NUM(2));
+    EXPECT_EQ(logLine(p) + " " + logLine(q), "{ ab: 1 } { abc: 2 }");
+    // an object that leaves the shared layout keeps answering by text
+    js_delete(twin, JS_STR("ab"));
+    EXPECT_EQ(str(js_obj_get_q(twin, "ab")) + " " + str(js_obj_get_q(twin, "cd")), "undefined 21");
+    EXPECT_EQ(str(js_obj_get_q(o, "ab")) + " " + str(js_obj_get_q(o, "cd")), "1 2");
+}
+
+// Objects built alike on two threads at once share layouts through one tree.
+TEST(Objects, ThreadsBuildingAlikeObjectsAtOnce) {
+    auto build = [](const char* tag, JsValue* last, double* sum) {
+        for (int i = 0; i < 20000; ++i) {
+            JsValue o = js_obj_new();
+            js_obj_set(&o, "id", JS_NUM(i));
+            js_obj_set(&o, tag, JS_NUM(1));
+            js_obj_set_computed(&o, jsrt_string("k" + std::to_string(i % 50)), JS_NUM(2));
+            *sum += js_to_num(js_obj_get_q(o, "id")) + js_to_num(js_obj_get_q(o, tag));
+            *last = o;
+        }
+    };
+    JsValue a, b;
+    double sum_a = 0, sum_b = 0;
+    std::thread other(build, "left", &a, &sum_a);
+    build("right", &b, &sum_b);
+    other.join();
+    EXPECT_EQ(logLine(a, JS_NUM(sum_a)), "{ id: 19999, left: 1, k49: 2 } 200010000");
+    EXPECT_EQ(logLine(b, JS_NUM(sum_b)), "{ id: 19999, right: 1, k49: 2 } 200010000");
 }
 
 TEST(Arrays, MutatingMethods) {

@@ -99,3 +99,17 @@ var keep = holder.item;
 holder.item = null;
 delete holder.other;
 console.log(keep.deep.length, JSON.stringify(holder));
+
+// objects parsed deep enough to be built on another stack, then used here
+var text = "";
+for (var depth = 0; depth < 3000; depth++) text += '{"down":';
+text += '{"v":1,"w":2}';
+for (var depth = 0; depth < 3000; depth++) text += ',"up":' + depth + "}";
+var node = JSON.parse(text);
+var levels = 0;
+while (node.down) {
+  node.extra = levels;
+  node = node.down;
+  levels++;
+}
+console.log(levels, node.v, node.w, JSON.stringify(node), Object.keys(JSON.parse(text)).join(","));
