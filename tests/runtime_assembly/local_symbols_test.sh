@@ -2,11 +2,12 @@
 # The runtime's assembly renames its private and inline functions to local
 # labels. A file so rewritten must still link and behave with a file compiled
 # as usual that shares its inline code: one static of an inline function, one
-# vtable and type_info (exceptions cross the two), and its exported functions.
+# vtable and type_info (exceptions cross the two), its exported functions, and
+# a weak function that the other file replaces.
 #
 # Usage: local_symbols_test.sh <local_symbols.awk>
 set -euo pipefail
-awk_script=$1
+awk_script=$(readlink -f "$1")
 cxx=${CXX:-c++}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -41,8 +42,9 @@ int calls = 0;
 int twice(int n) { return 2 * n + calls; }
 }  // namespace
 static const char* label(int n) { return n > 0 ? "twice" : "label"; }
+__attribute__((weak)) int overridable() { return 1000; }
 int rewritten_run(int n) {
-    ++calls;
+    calls += overridable();
     void (*volatile out_of_line)() = bump;  // both files emit bump's code
     out_of_line();
     return twice(n) + (int)std::string(label(n)).size();
@@ -55,6 +57,7 @@ cat >plain.cpp <<'CXX'
 #include "shared.h"
 #include <cstdio>
 #include <typeinfo>
+int overridable() { return 1; }
 int main() {
     int r = rewritten_run(20);
     void (*volatile out_of_line)() = bump;

@@ -17,8 +17,11 @@ function symbol_chars(c) { return c ~ /[A-Za-z0-9_.$]/ }
 
 # Pass 1: which names are defined here, and which of them are exported.
 FNR == NR {
-    if (match($0, /^[A-Za-z_$][A-Za-z0-9_.$]*:/)) {
+    if ($1 == ".section" || $1 == ".text" || $1 == ".data" || $1 == ".bss") {
+        in_group = $1 == ".section" && $2 ~ /,"axG",@progbits,/
+    } else if (match($0, /^[A-Za-z_$][A-Za-z0-9_.$]*:/)) {
         defined[substr($0, 1, RLENGTH - 1)] = 1
+        if (in_group) grouped[substr($0, 1, RLENGTH - 1)] = 1
     } else if ($1 == ".globl" || $1 == ".global") {
         exported[$2] = 1
     } else if ($1 == ".weak") {
@@ -29,6 +32,7 @@ FNR == NR {
         split($2, parts, ",")
         defined[parts[1]] = 1
         if ($1 == ".set") alias_of[parts[1]] = parts[2]
+        if (in_group) grouped[parts[1]] = 1
     }
     next
 }
@@ -38,12 +42,14 @@ FNR == 1 {
         if (alias_of[name] in function_name) function_name[name] = 1
     for (name in defined) {
         if (name in exported || name ~ /^\./) continue
-        if (name in weak && !(name in function_name)) continue
+        # A weak function outside a group is meant to give way to another
+        # file's definition: it stays as it is.
+        if (name in weak && !(name in function_name && name in grouped)) continue
         local_name[name] = ".Lrt_" name
     }
 }
 
-# Code leaves its COMDAT group; the group's weak functions are local now.
+# Code leaves its COMDAT group; the group's functions are local now.
 $1 == ".section" && $2 ~ /,"axG",@progbits,/ {
     sub(/,"axG",@progbits,.*/, ",\"ax\",@progbits", $2)
     print "\t.section\t" $2
