@@ -16,6 +16,10 @@
 # - The async-generator plugin walks the whole program looking for async
 #   functions. A source without the word "async" has none (the keyword cannot
 #   be written with escapes), so the walk is left out.
+# - Before transforming, the whole tree is walked twice looking for a
+#   source-map comment. A source without comments has none, so the walks
+#   are left out (all they would do is set each node's comment lists to
+#   undefined, which reads the same as leaving them unset).
 # - The CommonJS rewrite walks the program's top level to add export
 #   assignments after declarations of exported names; with nothing exported
 #   the walk changes nothing and is left out.
@@ -36,6 +40,8 @@ pieces=(
   'visitor:{Program:function(e,t){/async/.test(t.file.code)&&e.traverse(a,t)}}'
   'var k={metadata:t,requeueInParent:o,scope:e.scope,exported:s};e.traverse(vB,k);'
   'var k={metadata:t,requeueInParent:o,scope:e.scope,exported:s};s.size&&e.traverse(vB,k);'
+  'function wV(e,t){var r=null;return hV(t,'
+  'function wV(e,t){var r=null;return Array.isArray(t.comments)&&!t.comments.length||hV(t,'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
