@@ -18,13 +18,16 @@ once() {
   cat "$out/ct-time.txt"
 }
 
-echo "| source | orvan step | orvan time (s) | orvan peak (KB) | node run time (s) |"
-echo "|---|---|---|---|---|"
+# a / b to one place; "-" when b is zero
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; else printf "-" }'; }
+
+echo "| source | orvan step | orvan time (s) | orvan peak (KB) | node run time (s) | orvan/node |"
+echo "|---|---|---|---|---|---|"
 for name in hello statements functions; do
   read -r t m < <(once "$root/orvan" -compile "$out/$name.js" -o "$out/$name")
   read -r nt _ < <(once node "$out/$name.js")
-  echo "| $name.js | -compile | $t | $m | $nt |"
+  echo "| $name.js | -compile | $t | $m | $nt | $(ratio "$t" "$nt") |"
 done
 read -r t m < <(once "$root/orvan" --print-c "$out/large.js")
 read -r nt _ < <(once node "$out/large.js")
-echo "| large.js (100 000 lines) | --print-c | $t | $m | $nt |"
+echo "| large.js (100 000 lines) | --print-c | $t | $m | $nt | $(ratio "$t" "$nt") |"

@@ -63,13 +63,13 @@ void CEmitter::emitHybridAotDispatch(const Module& entry, std::ostringstream& os
     bool anyParams = false;
     for (const FnInfo& fn : fns) anyParams = anyParams || fn.arity > 0;
     // A long if-chain in one function costs the optimiser far more than linear time; past one part's
-    // worth of functions the chain is cut into part functions tried in turn, optimised lightly since a
+    // worth of functions the chain is cut into part functions tried in turn, left unoptimised since a
     // call from the island costs far more than the search.
     std::vector<size_t> partStarts;
     if (fns.size() > kDispatchPart)
         for (size_t i = 0; i < fns.size(); i += kDispatchPart) partStarts.push_back(i);
     for (size_t p = 0; p < partStarts.size(); ++p) {
-        os << "__attribute__((noinline, optimize(\"O1\"))) static bool __orvan_hybrid_call_aot_part_" << p + 1
+        os << "__attribute__((noinline, optimize(\"O0\"))) static bool __orvan_hybrid_call_aot_part_" << p + 1
            << "(const char* name, " << (anyParams ? "const JsOwned& __payload, " : "") << "JsValue* __result) {\n";
         writeDispatchCases(fns, partStarts[p], std::min(fns.size(), partStarts[p] + kDispatchPart),
                            "*__result = js_clone_value(__ret.borrow());\n        return true;", os);

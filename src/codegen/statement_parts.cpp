@@ -6,7 +6,8 @@
 // more statements than fit one part is therefore cut into parts of a bounded size, each a function
 // of its own that the body calls in order. Parts are kept out of line, or the optimiser would paste
 // them back into the body it was spared. A part whose statements hold no loop runs each of them once,
-// so it is optimised lightly: a loop at the top of a program keeps the full optimiser.
+// so it is not optimised at all (a third of the time of a long body went to optimising run-once code);
+// a loop at the top of a program keeps the full optimiser.
 #include "codegen/cemitter.h"
 #include "codegen/syntax_queries.h"
 
@@ -46,7 +47,7 @@ void CEmitter::emitStatementParts(const std::vector<const ASTNode*>& stmts,
     auto closePart = [&]() {
         if (inPart == 0) return;
         ++partCount;
-        parts << (partLoops ? "__attribute__((noinline))" : "__attribute__((noinline, optimize(\"O1\")))")
+        parts << (partLoops ? "__attribute__((noinline))" : "__attribute__((noinline, optimize(\"O0\")))")
               << " static void " << partName << partCount << "(void) {\n" << part.str() << "}\n\n";
         body << "    " << partName << partCount << "();\n";
         part.str(std::string());
