@@ -15,7 +15,8 @@
 #   caches when it returns: a tree is not visited again once its text is out.
 # - The async-generator plugin walks the whole program looking for async
 #   functions. A source without the word "async" has none (the keyword cannot
-#   be written with escapes), so the walk is left out.
+#   be written with escapes), so the walk is left out; a tree given without
+#   its text is still walked.
 # - Before transforming, the whole tree is walked twice looking for a
 #   source-map comment. A source without comments has none, so the walks
 #   are left out (all they would do is set each node's comment lists to
@@ -37,7 +38,7 @@ pieces=(
   'function WSe(e,t){return GV(e,GSe(t))}'
   'function WSe(e,t){try{return GV(e,GSe(t))}finally{Gw.clear()}}'
   'visitor:{Program:function(e,t){e.traverse(a,t)}}'
-  'visitor:{Program:function(e,t){/async/.test(t.file.code)&&e.traverse(a,t)}}'
+  'visitor:{Program:function(e,t){(!t.file.code||/async/.test(t.file.code))&&e.traverse(a,t)}}'
   'var k={metadata:t,requeueInParent:o,scope:e.scope,exported:s};e.traverse(vB,k);'
   'var k={metadata:t,requeueInParent:o,scope:e.scope,exported:s};s.size&&e.traverse(vB,k);'
   'function wV(e,t){var r=null;return hV(t,'
