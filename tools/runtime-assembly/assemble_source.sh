@@ -19,6 +19,7 @@ cxx=$1 src=$2 engine_inc=$3 out=$4 name=$5
 shift 5
 extra=("$@")
 source_file=$src/runtime/$name.cpp
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 base=(-std=c++17 -O2 -I"$src" -I"$engine_inc" -DJSC_RUNTIME_FROM_SOURCE "${extra[@]}")
 mkdir -p "$out"
 tmp=$(mktemp -d)
@@ -61,7 +62,8 @@ for i in "${!combos[@]}"; do
   text=$("$cxx" "${base[@]}" "${defines[@]}" -E -P "$source_file" | sha1sum | cut -c1-40)
   if [[ -z ${file_of_text[$text]:-} ]]; then
     asm_inc=$name.v$i.s.inc
-    "$cxx" "${base[@]}" "${defines[@]}" -S "$source_file" -o "$tmp/out.s"
+    "$cxx" "${base[@]}" "${defines[@]}" -S "$source_file" -o "$tmp/compiled.s"
+    awk -f "$here/local_symbols.awk" "$tmp/compiled.s" "$tmp/compiled.s" >"$tmp/out.s"
     # The assembly becomes one top-level asm statement. It opens and closes its
     # own section so the including file's sections are left as they were.
     {

@@ -8,6 +8,15 @@ console.log(Number.parseFloat("3.5kg"), Number.parseInt("42px"), Number.parseFlo
 console.log(typeof "".trim, typeof JSON.parse("[]").map, typeof o.hasOwnProperty, typeof (5).toFixed, typeof "".nothing);
 console.log("  padded ".trim.call("  x  "), Array.prototype.slice.call(JSON.parse("[1, 2, 3]"), 1));
 console.log(typeof fs.readFileSync, typeof fs.noSuchMember, fs.noSuchMember);
+// Names at either end of a member list, prefixes of names, and keys holding the separator between names.
+const os = require("os");
+console.log(typeof fs.Dir, typeof fs.writevSync, typeof fs.read, typeof fs.rea, typeof fs.readFileSyn,
+  typeof fs["Dir Dirent"], typeof fs[""], typeof fs[" "]);
+console.log(typeof os.EOL, typeof os.version, typeof os.versio, typeof util.transferableAbortSignal, typeof util.MIMEParams);
+console.log(typeof "".at, typeof "".valueOf, typeof "".padStar, typeof "".trimStart, typeof "".tri);
+console.log(typeof JSON.parse("[]").at, typeof JSON.parse("[]").with, typeof JSON.parse("[]").wit, typeof JSON.parse("[]").valueOf);
+console.log(typeof (5).toExponential, typeof (5).valueOf, typeof (5).toFixe, typeof {}.valueOf, typeof {}.hasOwnPropert);
+console.log("with" in JSON.parse("[]"), "valueOf" in {}, "trimEnd" in {}, "at" in {});
 const buf = Buffer.from("hi");
 console.log(buf[-1], buf[5], buf[0]);
 console.log(JSON.stringify({ a: 1, b: "x", c: JSON.parse("[1, 2]") }, function (k, v) {
