@@ -1,8 +1,16 @@
+#include <cstddef>
 #include <stdexcept>
 
 #include "frontend/engine_host.h"
 #include "frontend/engine_values.h"
 #include "support/switches.h"
+
+namespace {
+
+// Sources from this size on leave enough behind in the engine to be worth a collection.
+constexpr std::size_t kCollectAfterSourceBytes = 64 * 1024;
+
+}  // namespace
 
 bool noBabel() { return switchIsOn("JSC_NO_BABEL"); }
 
@@ -19,5 +27,12 @@ std::string babelTransformSource(JSContext* ctx, const std::string& source, cons
         JS_FreeValue(ctx, result);
         throw std::runtime_error("orvan: internal error: Babel.transform did not return a string for " + path);
     }
-    return takeStringValue(ctx, result);
+    std::string transformed = takeStringValue(ctx, result);
+    // Babel's tree for this file is garbage now, but it holds cycles (paths and
+    // scopes point at each other) that only a collection frees. For a large file
+    // freeing it here keeps it out of the parser's and the generator's peak; for
+    // a small one the engine's own collections suffice, and a collection per
+    // file (a walk over all of Babel) would cost more than it frees.
+    if (source.size() >= kCollectAfterSourceBytes) JS_RunGC(JS_GetRuntime(ctx));
+    return transformed;
 }

@@ -202,6 +202,46 @@ TEST(EngineHost, LetLoweredBesideBlockFunctionsOfItsName) {
     EXPECT_EQ(out.find("_h"), std::string::npos) << out;
 }
 
+// The installed transpiler leaves out walks that find nothing in most sources
+// (async functions, exported names, source-map comments); where there is
+// something to find, the work must still be done.
+TEST(EngineHost, TranspilerWalksLeftOutOnlyWhenTheyFindNothing) {
+    JSContext* ctx = sharedContext();
+    ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+    auto expectIn = [](const std::string& out, std::initializer_list<const char*> present,
+                       std::initializer_list<const char*> absent) {
+        for (const char* text : present) EXPECT_NE(out.find(text), std::string::npos) << text << " in\n" << out;
+        for (const char* text : absent) EXPECT_EQ(out.find(text), std::string::npos) << text << " in\n" << out;
+    };
+    expectIn(babelTransformSource(ctx,
+                                  "async function* g() { yield* h(); for await (const x of g()) f(x); }\n"
+                                  "var async = 'async';\n",
+                                  "p.js"),
+             {"_wrapAsyncGenerator", "_asyncGeneratorDelegate", "_asyncIterator", "var async = 'async';"},
+             {"async function", "for await"});
+    expectIn(babelTransformSource(ctx, "export var count = 0;\nexport let total;\nexport function inc() { count++; }\n",
+                                  "p.js"),
+             {"var count = exports.count = 0;", "exports.count = count", "exports.inc = inc"}, {"export "});
+    expectIn(babelTransformSource(ctx,
+                                  "var a = 1; // kept\n"
+                                  "//# sourceMappingURL=data:application/json;base64,e30=\n"
+                                  "/* also kept */ var b = 2;\n",
+                                  "p.js"),
+             {"// kept", "/* also kept */", "var b = 2;"}, {"sourceMappingURL"});
+}
+
+// Babel's caches are emptied after every transform: a file transformed after
+// others comes out as it does alone.
+TEST(EngineHost, TransformOutputDoesNotDependOnEarlierFiles) {
+    JSContext* ctx = sharedContext();
+    ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+    const std::string first = "let [a, b] = f(); class C { m() { return () => this; } }\nexport { a };\n";
+    const std::string second = "const g = (...xs) => xs.map(x => x * 2); for (const y of g(1)) h(y);\n";
+    const std::string alone = babelTransformSource(ctx, first, "a.js");
+    babelTransformSource(ctx, second, "b.js");
+    EXPECT_EQ(babelTransformSource(ctx, first, "a.js"), alone);
+}
+
 TEST(EngineHost, InvalidUtf8NeverReachesTheEngine) {
     JSContext* ctx = sharedContext();
     auto errorId = [&](auto call) {
