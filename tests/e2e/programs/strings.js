@@ -75,3 +75,34 @@ console.log(s.toUpperCase());
 console.log(s.charAt(1));
 console.log(s.indexOf("ö"));
 console.log("日本語".length);
+
+// ASCII fast paths: bounds, case boundaries, replacement patterns
+var a = "Hello, World";
+console.log(a.slice(-5), a.slice(3, -3) + "|", a.slice(8, 2) + "|", a.substring(7, 2), a.substr(-5, 3));
+console.log(a.charAt(-1) + "|", a.charAt(99) + "|", a.at(-1), a.at(99), a.charCodeAt(99), a.codePointAt(99));
+console.log("@AZ[`az{09".toLowerCase(), "@AZ[`az{09".toUpperCase());
+console.log("none".trim() === "none", "\t x \n".trimStart() + "|", "\t x \n".trimEnd() + "|");
+console.log("aXbXc".replace("X", "[$&|$$|$`|$']"), "abc".replace("z", "y"), "abc".replace("", "-"));
+console.log("abc".replaceAll("", "-"), "a.b.c".replaceAll(".", ""), "xx".replaceAll("x", "$&$&"));
+console.log("a,b,,c".split(","), "abc".split(""), "a,b,c".split(",", 2), "".split(","), "abc".split());
+console.log("hello".indexOf("l", 3), "hello".includes("lo"), "hello".startsWith("ell", 1), "hello".endsWith("ell", 4));
+var up = "to" + "UpperCase";
+console.log("mixed"[up](), (12).toString(), "s".toString(), ({ toString: function () { return "obj"; } }).toString());
+console.log(("x" + "y").length, "é".length, "😀".length, "a" + "b" + "c" === "abc");
+
+// non-ASCII text on the same methods
+var u = "Straße 😀 ÉCOLE";
+console.log(u.toUpperCase(), u.toLowerCase(), u.slice(7, 9).length, u.slice(7, 8).charCodeAt(0));
+console.log(u.indexOf("😀"), u.charCodeAt(8), u.codePointAt(7), u.at(-1), u.charAt(7).charCodeAt(0));
+console.log(u.replace("😀", "🙂"), u.split(" ").length, u.trim().length, u.substring(0, 6));
+console.log("😀😀".split("").length, "😀".charCodeAt(1), "a😀b".lastIndexOf("b"));
+
+// comparators: function expressions, declarations, odd results, a throw
+function desc(x, y) { return y - x; }
+console.log(JSON.parse("[3, 1, 2]").sort(desc).join(), JSON.parse("[3, 1, 2]").sort(function (x, y) { x = 0; return y > x ? -1 : 1; }).join());
+console.log(JSON.parse("[3, 1, 2]").sort(function (x, y) { return x > y; }).join(), JSON.parse("[3, 1, 2]").sort(function (x, y) { return String(x - y); }).join());
+try { JSON.parse("[2, 1]").sort(function () { throw "stop"; }); } catch (e) { console.log(e); }
+var holes = JSON.parse("[3, 1]"), names = "b,a".split(",");
+holes.push(undefined, 2);
+names.unshift(undefined);
+console.log(holes.sort(function (x, y) { return x - y; }), names.sort());
