@@ -29,6 +29,8 @@ typedef JsValue (*JsRtNative)(const JsValue& self, int argc, const JsValue* argv
 
 // ---- making values ------------------------------------------------------------
 JsValue jsrt_string(const std::string& utf8);
+// Takes over the text of a string built for it (no copy).
+JsValue jsrt_string(std::string&& utf8);
 JsValue jsrt_string(const char* data, std::size_t len);
 JsValue jsrt_number(double d);
 JsValue jsrt_bool(bool b);
