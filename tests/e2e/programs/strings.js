@@ -106,3 +106,10 @@ var holes = JSON.parse("[3, 1]"), names = "b,a".split(",");
 holes.push(undefined, 2);
 names.unshift(undefined);
 console.log(holes.sort(function (x, y) { return x - y; }), names.sort());
+
+// number text inside joins and concatenation
+var nums = JSON.parse("[-7, 0, 1.5, 9007199254740993, 1e21, -1e-7, 123456789012]");
+nums.push(-0, NaN, Infinity, null, undefined);
+console.log(nums.join(), nums.join("") + "|", "n" + -0 + (-12) + 2.5e-7 + 1e21 + (2 ** 53), 3 + "" + 4);
+var nested = JSON.parse("[1, [2, [3, 4]], \"é\"]");
+console.log(nested.join(";"), "x" + nested, nested + "", true + "" + null);
