@@ -2,6 +2,8 @@
 // code units as in Node (expected texts from node on the same calls).
 #include "runtime_support.h"
 
+#include <thread>
+
 namespace {
 const char* kText = "h\xC3\xA9llo w\xC3\xB6rld \xF0\x9F\x98\x80";  // "héllo wörld 😀"
 JsValue text() { return JS_STR(kText); }
@@ -96,4 +98,34 @@ TEST(Strings, AMillionPiecesAreFreedWithoutDeepRecursion) {
     JsOwned t = JsOwned::from_value(JS_STR(std::string(300, 'x').c_str()));
     for (int i = 0; i < 1000000; ++i) t = JsOwned::from_value(js_add(t.borrow(), JS_STR("y")));
     EXPECT_EQ(jsrt_str(t.borrow()).size(), 1000300u);  // joined once, then freed as one text
+}
+
+// A thread keeps the strings it made from literals for reuse; they must go
+// with the thread (a leak checker sees them otherwise) and not with a value
+// the thread handed on.
+TEST(Strings, LiteralStringsOfAThreadAreReleasedWhenItEnds) {
+    JsValue kept;
+    std::thread worker([&kept] {
+        JsValue a = JS_STR("made on a worker thread");
+        JsValue b = JS_STR("made on a worker thread");
+        kept = js_add(a, b);
+        kept = js_add(kept, JS_STR("!"));
+    });
+    worker.join();
+    EXPECT_EQ(str(kept), "made on a worker threadmade on a worker thread!");
+    EXPECT_EQ(str(JS_STR("made on a worker thread")), "made on a worker thread");
+}
+
+// One-character strings are shared per thread: one handed on outlives the
+// thread that made it, and the thread's own table is given back with it.
+TEST(Strings, SharedCharactersOfAThreadOutliveItWhenHandedOn) {
+    JsValue kept, code;
+    std::thread worker([&kept, &code] {
+        JsValue s = JS_STR("xyz");
+        kept = js_jsc_cm1(s, JS_STR("charAt"), JS_NUM(1));
+        code = js_jsc_cm1(js_jsc_cm1(s, JS_STR("split"), JS_STR("")), JS_STR("join"), JS_STR("-"));
+    });
+    worker.join();
+    EXPECT_EQ(str(kept), "y");
+    EXPECT_EQ(str(code), "x-y-z");
 }
