@@ -281,8 +281,72 @@ inline void js_stack_check() {
 // ---- objects, functions, calls ----------------------------------------------
 JsValue js_obj_new();
 JsValue js_obj_get(const JsValue& obj, const JsValue& key);
-JsValue js_obj_get_q(const JsValue& obj, const char* key);
-void js_obj_set(JsValue* obj, const char* key, JsValue value);
+
+// Reads and writes of a property named by a string literal run in every loop,
+// so their common case is inline: the runtime keeps per-thread hints, keyed by
+// (literal address, shape), of the slot a key has in objects of one layout and
+// of the layout that adding the key leads to. A hint is `fixed` when neither
+// the literal nor the layout can change; only those are taken here, and
+// everything else goes to the runtime's general forms.
+struct JsShape;
+// The start of every plain object cell (the runtime's cells extend it).
+struct JsObjectHead : JsCell {
+    JsShape* shape;   // the keys, in property order
+    JsValue* slots;   // the values, in the shape's key order
+    unsigned room;    // slots available; those past the last value hold undefined
+};
+struct JsSlotHint {
+    const char* key;
+    const JsShape* shape;
+    std::size_t slot;
+    bool fixed;
+};
+struct JsStepHint {
+    const char* key;
+    const JsShape* from;
+    JsShape* to;
+    std::size_t slot;  // where the new value goes: the number of keys of `from`
+    bool fixed;
+};
+constexpr unsigned char kJsObjectKind = 2;
+constexpr std::size_t kJsKeyHints = 512;
+extern __thread JsSlotHint jsc_slot_hints[kJsKeyHints];
+extern __thread JsStepHint jsc_step_hints[kJsKeyHints];
+inline std::size_t js_key_hint(const char* key, const JsShape* s) {
+    return ((std::size_t)key ^ ((std::size_t)s >> 4)) & (kJsKeyHints - 1);
+}
+JsValue js_obj_get_literal(const JsValue& obj, const char* key);
+void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
+
+inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
+    JsCell* c = obj.cell();
+    if (c && c->kind == kJsObjectKind) {
+        const JsObjectHead* o = static_cast<const JsObjectHead*>(c);
+        const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
+        if (h.key == key && h.shape == o->shape && h.fixed) return o->slots[h.slot];
+    }
+    return js_obj_get_literal(obj, key);
+}
+// Adopts the value; the value a property held before is dropped.
+inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
+    JsCell* c = obj ? obj->cell() : nullptr;
+    if (c && c->kind == kJsObjectKind) {
+        JsObjectHead* o = static_cast<JsObjectHead*>(c);
+        const std::size_t at = js_key_hint(key, o->shape);
+        const JsSlotHint& h = jsc_slot_hints[at];
+        if (h.key == key && h.shape == o->shape && h.fixed) {
+            o->slots[h.slot].swap(value);
+            return;
+        }
+        const JsStepHint& step = jsc_step_hints[at];
+        if (step.key == key && step.from == o->shape && step.fixed && step.slot < o->room) {
+            o->shape = step.to;
+            o->slots[step.slot].swap(value);  // undefined before
+            return;
+        }
+    }
+    js_obj_set_literal(obj, key, value);
+}
 // obj[key] = value with a key computed at run time (adopts the value).
 void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
 // `key in obj`, `value instanceof ctor` and `delete obj[key]`.
