@@ -17,6 +17,7 @@
 #include "runtime/jsc_rt_internal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -43,6 +44,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/core/cell_pool.inc"
 #include "runtime/core/cells.inc"
 #include "runtime/core/stack_depth.inc"
 JSC_COLD_CODE_BEGIN
