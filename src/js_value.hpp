@@ -274,8 +274,19 @@ JsValue operator~(const JsValue& a);
 // that never set a floor (null) is not checked.
 extern __thread const char* jsc_stack_floor;
 [[noreturn]] void js_stack_exhausted();
+// The stack pointer is read directly: asking for the frame address would make
+// every function keep a frame pointer only for this test.
 inline void js_stack_check() {
-    if (static_cast<const char*>(__builtin_frame_address(0)) < jsc_stack_floor) js_stack_exhausted();
+#if defined(__x86_64__)
+    const char* sp;
+    __asm__("mov %%rsp, %0" : "=r"(sp));
+#elif defined(__aarch64__)
+    const char* sp;
+    __asm__("mov %0, sp" : "=r"(sp));
+#else
+    const char* sp = static_cast<const char*>(__builtin_frame_address(0));
+#endif
+    if (sp < jsc_stack_floor) js_stack_exhausted();
 }
 
 // ---- objects, functions, calls ----------------------------------------------
@@ -308,19 +319,19 @@ struct JsStepHint {
     std::size_t slot;  // where the new value goes: the number of keys of `from`
     bool fixed;
 };
-constexpr unsigned char kJsObjectKind = 2;
-constexpr std::size_t kJsKeyHints = 512;
-extern __thread JsSlotHint jsc_slot_hints[kJsKeyHints];
-extern __thread JsStepHint jsc_step_hints[kJsKeyHints];
+constexpr unsigned char JS_OBJECT_KIND = 2;
+constexpr std::size_t JS_KEY_HINTS = 512;
+extern __thread JsSlotHint jsc_slot_hints[JS_KEY_HINTS];
+extern __thread JsStepHint jsc_step_hints[JS_KEY_HINTS];
 inline std::size_t js_key_hint(const char* key, const JsShape* s) {
-    return ((std::size_t)key ^ ((std::size_t)s >> 4)) & (kJsKeyHints - 1);
+    return ((std::size_t)key ^ ((std::size_t)s >> 4)) & (JS_KEY_HINTS - 1);
 }
 JsValue js_obj_get_literal(const JsValue& obj, const char* key);
 void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
 
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
     JsCell* c = obj.cell();
-    if (c && c->kind == kJsObjectKind) {
+    if (c && c->kind == JS_OBJECT_KIND) {
         const JsObjectHead* o = static_cast<const JsObjectHead*>(c);
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
         if (h.key == key && h.shape == o->shape && h.fixed) return o->slots[h.slot];
@@ -330,7 +341,7 @@ inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
 // Adopts the value; the value a property held before is dropped.
 inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
     JsCell* c = obj ? obj->cell() : nullptr;
-    if (c && c->kind == kJsObjectKind) {
+    if (c && c->kind == JS_OBJECT_KIND) {
         JsObjectHead* o = static_cast<JsObjectHead*>(c);
         const std::size_t at = js_key_hint(key, o->shape);
         const JsSlotHint& h = jsc_slot_hints[at];
