@@ -330,9 +330,8 @@ JsValue js_obj_get_literal(const JsValue& obj, const char* key);
 void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
 
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
-    JsCell* c = obj.cell();
-    if (c && c->kind == JS_OBJECT_KIND) {
-        const JsObjectHead* o = static_cast<const JsObjectHead*>(c);
+    if (obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND) {
+        const JsObjectHead* o = static_cast<const JsObjectHead*>(obj.cell());
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
         if (h.key == key && h.shape == o->shape && h.fixed) return o->slots[h.slot];
     }
@@ -340,9 +339,8 @@ inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
 }
 // Adopts the value; the value a property held before is dropped.
 inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
-    JsCell* c = obj ? obj->cell() : nullptr;
-    if (c && c->kind == JS_OBJECT_KIND) {
-        JsObjectHead* o = static_cast<JsObjectHead*>(c);
+    if (obj && obj->tag() == JsValue::CELL && obj->cell()->kind == JS_OBJECT_KIND) {
+        JsObjectHead* o = static_cast<JsObjectHead*>(obj->cell());
         const std::size_t at = js_key_hint(key, o->shape);
         const JsSlotHint& h = jsc_slot_hints[at];
         if (h.key == key && h.shape == o->shape && h.fixed) {
