@@ -113,3 +113,18 @@ while (node.down) {
   levels++;
 }
 console.log(levels, node.v, node.w, JSON.stringify(node), Object.keys(JSON.parse(text)).join(","));
+
+// one read of "length" meeting arrays, strings, functions and objects that have their own
+var withLength = JSON.parse("[]");
+withLength.push(JSON.parse("[1,2,3]"), "héllo", { length: 7 }, make, "", { size: 1 });
+var lengths = JSON.parse("[]");
+for (var round = 0; round < 2; round++)
+  for (var x = 0; x < withLength.length; x++) lengths.push(withLength[x].length);
+console.log(lengths.join(" "));
+
+// objects built alike with more values than fit inside them
+var wide = JSON.parse("[]");
+for (var v = 0; v < 3; v++) wide.push({ a: v, b: 1, c: 2, d: 3, e: 4, f: v * 2 });
+wide[1].g = "g";
+delete wide[0].c;
+console.log(JSON.stringify(wide), wide[2].f, wide[1].e, wide[0].c);
