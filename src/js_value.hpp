@@ -299,7 +299,8 @@ JsValue js_obj_get(const JsValue& obj, const JsValue& key);
 // (literal address, shape), of the slot a key has in objects of one layout and
 // of the layout that adding the key leads to. A hint is `fixed` when neither
 // the literal nor the layout can change; only those are taken here, and
-// everything else goes to the runtime's general forms.
+// everything else goes to the runtime's general forms. The hits are marked
+// likely, so they are the straight path through a loop.
 struct JsShape;
 // The start of every plain object cell (the runtime's cells extend it).
 struct JsObjectHead : JsCell {
@@ -331,16 +332,16 @@ JsValue js_obj_get_literal(const JsValue& obj, const char* key);
 void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
 
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
-    if (obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND) {
+    if (__builtin_expect(obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND, 1)) {
         const JsObjectHead* o = static_cast<const JsObjectHead*>(obj.cell());
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
-        if (h.key == key && h.shape == o->shape && h.fixed) return o->slots[h.slot];
+        if (__builtin_expect(h.key == key && h.shape == o->shape && h.fixed, 1)) return o->slots[h.slot];
     }
     return js_obj_get_literal(obj, key);
 }
 // Adopts the value; the value a property held before is dropped.
 inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
-    if (obj && obj->tag() == JsValue::CELL && obj->cell()->kind == JS_OBJECT_KIND) {
+    if (__builtin_expect(obj && obj->tag() == JsValue::CELL && obj->cell()->kind == JS_OBJECT_KIND, 1)) {
         JsObjectHead* o = static_cast<JsObjectHead*>(obj->cell());
         const std::size_t at = js_key_hint(key, o->shape);
         const JsSlotHint& h = jsc_slot_hints[at];
