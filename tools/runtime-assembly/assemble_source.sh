@@ -20,9 +20,11 @@ shift 5
 extra=("$@")
 source_file=$src/runtime/$name.cpp
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# Branch targets reached only by a jump are not padded: the padding costs
-# a few kilobytes in every program and buys nothing measurable.
-base=(-std=c++17 -O2 -falign-jumps=1 -I"$src" -I"$engine_inc" -DJSC_RUNTIME_FROM_SOURCE "${extra[@]}")
+# Size without a cost in speed: branch targets reached only by a jump are not
+# padded, and the rarely taken blocks stay at the end of their function rather
+# than in a split-off part with unwind entries of its own (the executed
+# instructions are the same; a few kilobytes less in every program).
+base=(-std=c++17 -O2 -falign-jumps=1 -fno-reorder-blocks-and-partition -I"$src" -I"$engine_inc" -DJSC_RUNTIME_FROM_SOURCE "${extra[@]}")
 mkdir -p "$out"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
