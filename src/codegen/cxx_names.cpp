@@ -117,6 +117,28 @@ void visitNames(Json& node, int& renamed) {
     }
 }
 
+// Whether the walk above passes from a node into its member `field`.
+bool entersField(const nlohmann::json& node, const std::string& field) {
+    const std::string type = node.value("type", "");
+    const bool computed = node.value("computed", false);
+    if (!computed && field == "property" && type == "MemberExpression") return false;
+    if (!computed && field == "key" && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
+        return false;
+    return field != "label" && type != "MetaProperty";
+}
+
+// The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
+// nodes it holds, so walking every node's JSON that the walk reaches renames each name that a
+// walk of the tree's whole JSON would, wherever a node keeps it.
+template <class Node>
+void visitTreeNames(Node& node, int& renamed) {
+    visitNames(node.json, renamed);
+    if (node.children.empty()) return;
+    const std::vector<std::string> fields = childFieldNames(node);
+    for (std::size_t i = 0; i < node.children.size() && i < fields.size(); ++i)
+        if (entersField(node.json, fields[i])) visitTreeNames(node.children[i], renamed);
+}
+
 // A symbol "<id>_<name>" of the module with its name part mapped.
 std::string renamedSymbol(const Module& m, const std::string& symbol) {
     const std::string prefix = m.id + "_";
@@ -136,7 +158,7 @@ std::string jsNameOf(const std::string& name) {
 
 bool needsCxxNames(const std::vector<Module>& modules) {
     int renamed = 0;
-    for (const Module& m : modules) visitNames(m.ast.json, renamed);
+    for (const Module& m : modules) visitTreeNames(m.ast, renamed);
     return renamed > 0;
 }
 
@@ -145,11 +167,8 @@ std::vector<Module> withCxxNames(const std::vector<Module>& modules) {
     out.reserve(modules.size());
     for (const Module& m : modules) {
         Module named = m;
-        nlohmann::json tree = m.ast.json;
         int renamed = 0;
-        visitNames(tree, renamed);
-        // Only a tree with renamed names is read again (every node keeps its own copy of the JSON).
-        if (renamed > 0) named.ast = Parser::parseNode(std::move(tree));
+        visitTreeNames(named.ast, renamed);
         named.exports.clear();
         for (const auto& [key, symbol] : m.exports) named.exports[key] = renamedSymbol(m, symbol);
         named.nativeFunctions.clear();

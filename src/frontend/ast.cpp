@@ -6,12 +6,7 @@
 
 namespace {
 
-struct Field {
-    const char* name;
-    bool array;
-};
-
-using FieldList = std::vector<Field>;
+using FieldList = std::vector<ChildField>;
 
 // Child order for the node types the tree reader knows by name.
 const std::unordered_map<std::string, FieldList>& childTable() {
@@ -58,11 +53,6 @@ const std::unordered_map<std::string, FieldList>& childTable() {
     return table;
 }
 
-// Fields tried, in this order, for every type the table does not name.
-const char* const kGenericFields[] = {"body",  "declarations", "expression", "argument", "consequent",
-                                      "alternate", "callee", "arguments", "left", "right",
-                                      "init", "id", "params"};
-
 // How many parseNode calls are active on this thread: only the outermost one checks the depth.
 thread_local int activeReads = 0;
 
@@ -71,8 +61,8 @@ struct ReadScope {
     ~ReadScope() { --activeReads; }
 };
 
-// The value with objects below its first level emptied of their own objects and arrays: a node's
-// members, and of the nodes it holds their type, name, value and other plain members.
+// The value with objects emptied of their own objects and arrays: of a node it holds, its type,
+// name, value and other plain members.
 nlohmann::json plainMembers(const nlohmann::json& j) {
     if (!j.is_object()) return j.is_array() ? nlohmann::json::array() : j;
     nlohmann::json out = nlohmann::json::object();
@@ -81,6 +71,8 @@ nlohmann::json plainMembers(const nlohmann::json& j) {
     return out;
 }
 
+// A node's own JSON: its plain members, each object member cut to its plain members, each
+// array member's elements cut the same way (nested arrays emptied).
 nlohmann::json shallowCopy(const nlohmann::json& j) {
     nlohmann::json out = nlohmann::json::object();
     for (auto it = j.begin(); it != j.end(); ++it) {
@@ -96,6 +88,41 @@ nlohmann::json shallowCopy(const nlohmann::json& j) {
 }
 
 }  // namespace
+
+const char* const kGenericChildFields[13] = {"body",  "declarations", "expression", "argument", "consequent",
+                                             "alternate", "callee", "arguments", "left", "right",
+                                             "init", "id", "params"};
+
+const std::vector<ChildField>* namedChildFields(const std::string& type) {
+    const auto& table = childTable();
+    auto row = table.find(type);
+    return row == table.end() ? nullptr : &row->second;
+}
+
+std::vector<std::string> childFieldNames(const ASTNode& node) {
+    // A node's JSON keeps each member's kind and, in arrays, which elements are objects, so the
+    // children can be traced back to their members.
+    std::vector<std::string> names;
+    auto add = [&](const char* name, bool array) {
+        auto it = node.json.find(name);
+        if (it == node.json.end()) return;
+        if (array && it->is_array()) {
+            for (const auto& el : *it)
+                if (el.is_object()) names.emplace_back(name);
+        } else if (!array && it->is_object()) {
+            names.emplace_back(name);
+        }
+    };
+    if (const FieldList* fields = namedChildFields(node.type)) {
+        for (const ChildField& f : *fields) add(f.name, f.array);
+    } else {
+        for (const char* name : kGenericChildFields) {
+            auto it = node.json.find(name);
+            if (it != node.json.end() && !it->is_null()) add(name, it->is_array());
+        }
+    }
+    return names;
+}
 
 bool nestedTooDeep(const nlohmann::json& j) {
     std::vector<std::pair<const nlohmann::json*, std::size_t>> pending{{&j, 1}};
@@ -115,20 +142,16 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
     if (activeReads == 0 && nestedTooDeep(j))
         throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
                                  std::to_string(kMaxSyntaxTreeDepth) + " levels");
-    const bool outermost = activeReads == 0;
     ReadScope scope;
     ASTNode node;
-    // The tree's root keeps the whole JSON (a renaming pass rewrites and reads it again); every other
-    // node keeps its own members and the plain members of what it holds, since a deep copy at every
-    // level costs memory in proportion to the tree's size times its depth.
-    node.json = outermost ? j : shallowCopy(j);
+    // Each node keeps its own members and the plain members of what it holds: a deep copy at every
+    // level would cost memory in proportion to the tree's size times its depth.
+    node.json = shallowCopy(j);
     auto t = j.find("type");
     node.type = (t != j.end() && t->is_string()) ? t->get<std::string>() : "<unknown>";
 
-    const auto& table = childTable();
-    auto row = table.find(node.type);
-    if (row != table.end()) {
-        for (const Field& f : row->second) {
+    if (const FieldList* fields = namedChildFields(node.type)) {
+        for (const ChildField& f : *fields) {
             if (f.array)
                 appendArray(j, f.name, node);
             else
@@ -136,7 +159,7 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
         }
         return node;
     }
-    for (const char* name : kGenericFields) {
+    for (const char* name : kGenericChildFields) {
         auto it = j.find(name);
         if (it == j.end() || it->is_null()) continue;
         if (it->is_array())
@@ -144,20 +167,6 @@ ASTNode Parser::parseNode(const nlohmann::json& j) {
         else if (it->is_object())
             appendObject(j, name, node);
     }
-    return node;
-}
-
-ASTNode Parser::parseNode(nlohmann::json&& j) {
-    if (j.is_object() && nestedTooDeep(j))
-        throw std::runtime_error("Parser::parseNode: syntax tree nested deeper than " +
-                                 std::to_string(kMaxSyntaxTreeDepth) + " levels");
-    ASTNode node;
-    {
-        // Read as an inner node, which copies little; the whole tree then moves in without a copy.
-        ReadScope scope;
-        node = parseNode(static_cast<const nlohmann::json&>(j));
-    }
-    node.json = std::move(j);
     return node;
 }
 

@@ -1,6 +1,8 @@
 #include "frontend/lone_surrogates.h"
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -58,30 +60,19 @@ void restoreString(std::string& s) {
     s.swap(out);
 }
 
-}  // namespace
-
-std::string shelterLoneSurrogates(const std::string& text, bool* sheltered) {
-    *sheltered = false;
-    std::string out;
+// The text with its lone surrogate escapes stood in for, or nothing when it has none.
+std::optional<std::string> shelterIfNeeded(const std::string& text) {
+    std::optional<std::string> out;
+    std::size_t copied = 0;  // text before this offset is in out
     bool inString = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!inString) {
-            if (c == '"') inString = true;
-            out += c;
-            continue;
-        }
         if (c == '"') {
-            inString = false;
-            out += c;
+            inString = !inString;
             continue;
         }
-        if (c != '\\' || i + 1 >= text.size()) {
-            out += c;
-            continue;
-        }
+        if (!inString || c != '\\' || i + 1 >= text.size()) continue;
         if (text[i + 1] != 'u') {
-            out.append(text, i, 2);
             ++i;
             continue;
         }
@@ -89,19 +80,36 @@ std::string shelterLoneSurrogates(const std::string& text, bool* sheltered) {
         const bool pairs = isHigh(u) && i + 11 < text.size() && text.compare(i + 6, 2, "\\u") == 0 &&
                            isLow(hex4(text, i + 8));
         if (pairs) {
-            out.append(text, i, 12);
             i += 11;
         } else if (isHigh(u) || isLow(u)) {
-            out += shelterEscape(u);
-            *sheltered = true;
+            if (!out) out.emplace();
+            out->append(text, copied, i - copied);
+            *out += shelterEscape(u);
+            copied = i + 6;
             i += 5;
         } else {
-            out.append(text, i, 6);
             i += 5;
         }
     }
+    if (out) out->append(text, copied, std::string::npos);
     return out;
 }
+
+}  // namespace
+
+std::string shelterLoneSurrogates(const std::string& text, bool* sheltered) {
+    std::optional<std::string> out = shelterIfNeeded(text);
+    *sheltered = out.has_value();
+    return out ? std::move(*out) : text;
+}
+
+std::string shelterLoneSurrogates(std::string&& text, bool* sheltered) {
+    std::optional<std::string> out = shelterIfNeeded(text);
+    *sheltered = out.has_value();
+    return out ? std::move(*out) : std::move(text);
+}
+
+void restoreLoneSurrogates(std::string& s) { restoreString(s); }
 
 void restoreLoneSurrogates(nlohmann::json& value) {
     std::vector<nlohmann::json*> pending{&value};

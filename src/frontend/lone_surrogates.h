@@ -12,4 +12,7 @@
 // UTF-16 unit. `sheltered` tells whether anything was stood in for, so that a
 // source that had no lone surrogate keeps its private-use characters as they are.
 std::string shelterLoneSurrogates(const std::string& jsonText, bool* sheltered);
+// The same, handing the text itself back when it has no lone surrogate.
+std::string shelterLoneSurrogates(std::string&& jsonText, bool* sheltered);
 void restoreLoneSurrogates(nlohmann::json& value);
+void restoreLoneSurrogates(std::string& value);

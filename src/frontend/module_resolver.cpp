@@ -1,12 +1,14 @@
 #include "frontend/module_resolver.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "frontend/engine_host.h"
 #include "frontend/lone_surrogates.h"
 #include "frontend/source_text.h"
+#include "frontend/syntax_tree_reader.h"
 #include "support/file_readers.h"
 #include "support/identifiers.h"
 
@@ -72,20 +74,24 @@ std::string parseWithUserLines(JSContext* ctx, const std::string& text, const st
 }  // namespace
 
 ASTNode ModuleResolver::parseFile(const std::string& path) {
-    const std::optional<std::string> read = readWholeFile(path);
-    if (!read) throw std::runtime_error("orvan: cannot open: " + path);
-    const std::string text = prepareSourceText(*read, path);
-
-    roughValidateDynamicImportSource(text, path);
-    const std::string transformed = babelTransformSource(ctx, text, path);
-    const std::string astJson = parseWithUserLines(ctx, text, transformed, path);
+    std::string astJson;
+    {
+        std::optional<std::string> read = readWholeFile(path);
+        if (!read) throw std::runtime_error("orvan: cannot open: " + path);
+        const std::string text = prepareSourceText(*read, path);
+        read.reset();
+        roughValidateDynamicImportSource(text, path);
+        const std::string transformed = babelTransformSource(ctx, text, path);
+        astJson = parseWithUserLines(ctx, text, transformed, path);
+    }
     bool sheltered = false;
-    nlohmann::json program = nlohmann::json::parse(shelterLoneSurrogates(astJson, &sheltered));
-    if (nestedTooDeep(program))
+    astJson = shelterLoneSurrogates(std::move(astJson), &sheltered);
+    try {
+        return readSyntaxTree(astJson, sheltered);
+    } catch (const SyntaxTreeTooDeep&) {
         throw std::runtime_error("orvan: " + path + ": code nested too deeply (syntax tree deeper than " +
                                  std::to_string(kMaxSyntaxTreeDepth) + " levels)");
-    if (sheltered) restoreLoneSurrogates(program);
-    return Parser::parseNode(std::move(program));
+    }
 }
 
 std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::string& specifier) {

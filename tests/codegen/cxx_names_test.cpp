@@ -55,3 +55,16 @@ TEST(CxxNames, DestructuredLibraryNamesAndDependencySymbolsAreRenamedTogether) {
     EXPECT_NE(text.find("mod_m_index_("), std::string::npos) << text;
     EXPECT_EQ(text.find("JsOwned basename;"), std::string::npos) << text;
 }
+
+TEST(CxxNames, LabelsKeepTheirSpellingAtTheStatementAndAtEveryJump) {
+    const std::string text = emitProgram(
+        "var int = 0;\n"
+        "char: for (var i = 0; i < 3; i++) {\n"
+        "  for (var j = 0; j < 3; j++) { if (j == 1) continue char; if (i == 2) break char; int += j; }\n"
+        "}\n"
+        "console.log(int);\n");
+    EXPECT_NE(text.find("goto __jsc_cont"), std::string::npos) << text;
+    EXPECT_NE(text.find("goto __jsc_brk"), std::string::npos) << text;
+    EXPECT_EQ(text.find("without a target"), std::string::npos) << text;
+    EXPECT_NE(text.find("int_ = JS_NUM(0);"), std::string::npos) << text;
+}
