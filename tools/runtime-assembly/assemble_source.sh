@@ -20,7 +20,11 @@ shift 5
 extra=("$@")
 source_file=$src/runtime/$name.cpp
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-base=(-std=c++17 -O2 -I"$src" -I"$engine_inc" -DJSC_RUNTIME_FROM_SOURCE "${extra[@]}")
+# Size without a cost in speed: branch targets reached only by a jump are not
+# padded, and the rarely taken blocks stay at the end of their function rather
+# than in a split-off part with unwind entries of its own (the executed
+# instructions are the same; a few kilobytes less in every program).
+base=(-std=c++17 -O2 -falign-jumps=1 -fno-reorder-blocks-and-partition -I"$src" -I"$engine_inc" -DJSC_RUNTIME_FROM_SOURCE "${extra[@]}")
 mkdir -p "$out"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -63,7 +67,8 @@ for i in "${!combos[@]}"; do
   if [[ -z ${file_of_text[$text]:-} ]]; then
     asm_inc=$name.v$i.s.inc
     "$cxx" "${base[@]}" "${defines[@]}" -S "$source_file" -o "$tmp/compiled.s"
-    awk -f "$here/local_symbols.awk" "$tmp/compiled.s" "$tmp/compiled.s" >"$tmp/out.s"
+    awk -f "$here/local_symbols.awk" "$tmp/compiled.s" "$tmp/compiled.s" |
+      awk -f "$here/leaf_unwind.awk" >"$tmp/out.s"
     # The assembly becomes one top-level asm statement. It opens and closes its
     # own section so the including file's sections are left as they were.
     {

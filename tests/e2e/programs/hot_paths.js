@@ -87,3 +87,50 @@ console.log(grown.join(" "), "abc" === "ab" + "c");
 
 // case mapping touches only letters
 console.log("az-AZ_[`{@]09 ~".toUpperCase(), "az-AZ_[`{@]09 ~".toLowerCase(), "Àb Ç".toUpperCase(), "ÀB Ç".toLowerCase());
+
+// JSON read back: nested arrays keep their own elements, names with escapes
+var nest = JSON.parse('[1, [2, [3, 4], [], 5], {"a": [6, {"b": [7]}]}, "x\\u00e9", [[["deep"]]], 8]');
+console.log(JSON.stringify(nest), nest.length, nest[1].length, nest[2].a[1].b[0], nest[3].length);
+var named = JSON.parse('{"k\\u0041y": 1, "plain": "t\\"x", "caf\u00e9": 2, "plain": 3, "": 4}');
+console.log(JSON.stringify(named), Object.keys(named).join("|"), named.kAy, named.plain);
+var errors = JSON.parse('["[1, [2, 3]", "[1, [2,]]", "{\\"a\\": [1, 2}", "[[1] 2]", "{\\"a\\\\x\\": 1}", "{\\"a\\": 1", "{\\"a\\"", "{", "[1,", "{\\"a\\":1,", "[1 2]"]');
+for (var e = 0; e < errors.length; e++) {
+  try { JSON.parse(errors[e]); } catch (err) { console.log(err.name, err.message); }
+}
+
+// JSON written: numbers, keys seen by toJSON and replacers, skipped members
+var numbers = JSON.parse("[0, -0, 1e21, 1.5e-7, -12345678901234, 2e-323]");
+numbers.push(0.1 + 0.2, 1 / 0, NaN, -1 / 0);
+console.log(JSON.stringify(numbers));
+var withToJSON = { list: JSON.parse("[0]"), n: { toJSON: function (key) { return key; } } };
+withToJSON.list[0] = { toJSON: function (key) { return "item " + key + " " + typeof key; } };
+console.log(JSON.stringify(withToJSON));
+console.log(JSON.stringify({ a: JSON.parse("[10, 20]"), b: { c: 1 } }, function (key, value) {
+  return typeof value === "number" ? key + ":" + value : value;
+}));
+console.log(JSON.stringify({ a: 1, f: function () {}, u: undefined, s: "q\"\n\u0001" }), JSON.stringify(JSON.parse("[1, 2]").map(function (v) { return v === 1 ? undefined : function () {}; })));
+var grows = { first: 1, second: { toJSON: function () { grows.third = 3; return "2"; } } };
+console.log(JSON.stringify(grows), JSON.stringify(grows));
+console.log(JSON.stringify({ a: JSON.parse('[1, {"b": 2}]') }, null, 2), JSON.stringify(JSON.parse("[1, [2]]"), null, "--"));
+
+// sorting keeps equal items in order, puts undefined last and survives a throwing comparator
+var people = JSON.parse('[{"n":"a","age":30},{"n":"b","age":25},{"n":"c","age":30},{"n":"d","age":25}]');
+people.sort(function (x, y) { return x.age - y.age; });
+console.log(people.map(function (p) { return p.n; }).join(""));
+var holes = JSON.parse("[3, null, 1, 2]");
+holes[1] = undefined;
+console.log(holes.sort().join(","), holes.length, holes[3] === undefined);
+var kept = "q w e r".split(" ");
+try {
+  kept.sort(function () { throw { message: "stop" }; });
+} catch (err) {
+  console.log(err.message, kept.join(""));
+}
+console.log("é z a É \ud83d\ude00 \uffff".split(" ").sort().join(" "));
+
+// + joins strings and numbers as their text
+var piece = "n";
+console.log(piece + -0, piece + 1e21, piece + 1.5, piece + -7, "é" + 42, "" + 5, 5 + "", 12 + "ab" + 3);
+var long = "x".repeat(300);
+console.log((long + 7).length, (7 + long).slice(0, 3), (long + "é").length);
+console.log("Hello, World! abcxyz ABCXYZ 123".toUpperCase(), "Hello, World! abcxyz ABCXYZ 123".toLowerCase());
