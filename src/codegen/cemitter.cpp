@@ -1,5 +1,6 @@
 // The translation unit: pre-scans, feature defines, includes, the entry module's statics and functions, and main.
 #include "codegen/cemitter.h"
+#include "codegen/top_level_statics.h"
 
 #include <set>
 
@@ -125,8 +126,8 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
     for (const std::string& name : nestedModuleVars(entry.ast)) names.insert(name);
     // Names destructured from a bare require are file-scope too, so the entry's functions see them.
     for (const std::string& local : bareDestructuredLocals(entry.ast)) names.insert(local);
+    writeTopLevelStatics(names, os);
     for (const std::string& name : names) {
-        os << "static JsOwned " << name << ";\n";
         ownedLocals.insert(name);
         entryStatics.insert(name);
     }
@@ -162,7 +163,7 @@ void CEmitter::emitMain(const Module& entry, const std::set<std::string>& static
     hoistBlockVars(stmts, head, 1);
     std::ostringstream parts, body;
     emitStatementParts(
-        stmts, [&](const ASTNode& stmt, std::ostringstream& out) { emitStmt(stmt, out, 1); }, "__jsc_main_part_",
+        entry.ast, stmts, [&](const ASTNode& stmt, std::ostringstream& out) { emitStmt(stmt, out, 1); }, "__jsc_main_part_",
         parts, body);
     os << parts.str() << head.str() << body.str();
     emitJscGlobalsEpilogue(os, 1);

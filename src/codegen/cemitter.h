@@ -22,6 +22,7 @@ struct SymSave {
 struct FnInfo {
     std::string name;
     int arity = 0;
+    bool declared = false;  // a function declaration, compiled as such; else a variable holding a function
 };
 
 // The names a function-expression native sees: those in force where it was first named.
@@ -251,13 +252,12 @@ private:
     std::set<std::string> emitEntryStatics(const Module& entry, std::ostringstream& os);
     void emitEntryFunctions(const Module& entry, std::ostringstream& os);
     void emitMain(const Module& entry, const std::set<std::string>& statics, std::ostringstream& os);
-    // Writes the statements of a run-once body through `emit`: into `body` at indent level 1, or, when
-    // there are many, into functions named `partName` and a number, written to `parts`, which `body`
-    // calls in order (statement_parts.cpp).
-    void emitStatementParts(const std::vector<const ASTNode*>& stmts,
+    // Writes the statements of a run-once body of `program` through `emit`: into `body` at indent level 1,
+    // or, when there are many, into functions named `partName` and a number, written to `parts`, which
+    // `body` calls in order (statement_parts.cpp).
+    void emitStatementParts(const ASTNode& program, const std::vector<const ASTNode*>& stmts,
                             const std::function<void(const ASTNode&, std::ostringstream&)>& emit,
                             const std::string& partName, std::ostringstream& parts, std::ostringstream& body);
-    static bool holdsLoop(const ASTNode& node);
 
     // dependency-module pieces
     std::vector<std::string> bindDepModuleNames(const Module& module);

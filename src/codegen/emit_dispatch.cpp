@@ -1,14 +1,12 @@
 // The dispatcher through which a hybrid program's island calls the compiled functions of the entry module.
-#include <algorithm>
-
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
 #include "codegen/text_helpers.h"
 
 namespace {
 
-// Functions per part of a long dispatcher.
-constexpr size_t kDispatchPart = 32;
+// Past this many functions the dispatcher looks its callee up in a table.
+constexpr size_t kDispatchChain = 32;
 
 // Parameters of a function node: the children from `start` up to its body.
 int arityFrom(const ASTNode& fn, size_t start) {
@@ -22,7 +20,7 @@ std::vector<FnInfo> listCallable(const Module& entry) {
     for (const ASTNode& stmt : entry.ast.children) {
         if (stmt.type == "FunctionDeclaration" && !stmt.children.empty()) {
             const std::string name = jsonString(stmt.children[0], "name");
-            if (!name.empty()) fns.push_back({name, arityFrom(stmt, 1)});
+            if (!name.empty()) fns.push_back({name, arityFrom(stmt, 1), true});
         } else if (stmt.type == "VariableDeclaration") {
             for (const ASTNode& decl : stmt.children) {
                 if (decl.type != "VariableDeclarator" || decl.children.size() < 2 ||
@@ -34,26 +32,53 @@ std::vector<FnInfo> listCallable(const Module& entry) {
                 if (name.empty()) continue;
                 auto id = init.json.find("id");
                 const bool named = init.type == "FunctionExpression" && id != init.json.end() && id->is_object();
-                fns.push_back({name, arityFrom(init, named ? 1 : 0)});
+                fns.push_back({name, arityFrom(init, named ? 1 : 0), false});
             }
         }
     }
     return fns;
 }
 
-// One if-block per function; `found` is the text that hands the call's fresh value back.
-void writeDispatchCases(const std::vector<FnInfo>& fns, size_t from, size_t to, const std::string& found,
-                        std::ostringstream& os) {
-    for (size_t i = from; i < to; ++i) {
-        const FnInfo& fn = fns[i];
+// One if-block per function.
+void writeDispatchChain(const std::vector<FnInfo>& fns, std::ostringstream& os) {
+    for (const FnInfo& fn : fns) {
         os << "    if (strcmp(name, \"" << CEmitter::escapeString(jsNameOf(fn.name)) << "\") == 0) {\n";
         // The payload is the first argument; further parameters receive undefined.
         os << "        JsOwned __ret = " << fn.name << "(";
         for (int a = 0; a < fn.arity; ++a) os << (a == 0 ? "__payload.clone()" : ", JsOwned()");
         os << ");\n";
-        os << "        " << found << "\n";
+        os << "        return js_clone_value(__ret.borrow());\n";
         os << "    }\n";
     }
+}
+
+// A long if-chain costs the C++ compiler milliseconds per function even unoptimised, so a long list is
+// a table of constant rows instead, searched in listing order. A compiled function is called through
+// the runtime's thunk for its number of parameters (one per arity in the whole program), a function
+// held in a variable through its value; either way with the payload as the only argument.
+void writeDispatchTable(const std::vector<FnInfo>& fns, std::ostringstream& os) {
+    os << "struct __orvan_hybrid_aot_fn {\n"
+          "    const char* name;\n"
+          "    void (*fp)();\n"
+          "    JsValue (*thunk)(void (*)(), int, const JsValue*);\n"
+          "    const JsOwned* value;\n"
+          "    int argc;\n"
+          "};\n";
+    os << "static const __orvan_hybrid_aot_fn __orvan_hybrid_aot_fns[] = {\n";
+    for (const FnInfo& fn : fns) {
+        os << "    {\"" << CEmitter::escapeString(jsNameOf(fn.name)) << "\", ";
+        if (fn.declared) {
+            std::string params;
+            for (int a = 0; a < fn.arity; ++a) params += a == 0 ? "JsOwned" : ", JsOwned";
+            // The static_cast keeps the check that the callee has the signature the thunk assumes.
+            os << "reinterpret_cast<void (*)()>(static_cast<JsOwned (*)(" << params << ")>(&" << fn.name
+               << ")), &js_detail::compiled_thunk<" << params << ">, nullptr, ";
+        } else {
+            os << "nullptr, nullptr, &" << fn.name << ", ";
+        }
+        os << (fn.arity > 0 ? 1 : 0) << "},\n";
+    }
+    os << "};\n\n";
 }
 
 }  // namespace
@@ -62,32 +87,24 @@ void CEmitter::emitHybridAotDispatch(const Module& entry, std::ostringstream& os
     const std::vector<FnInfo> fns = listCallable(entry);
     bool anyParams = false;
     for (const FnInfo& fn : fns) anyParams = anyParams || fn.arity > 0;
-    // A long if-chain in one function costs the optimiser far more than linear time; past one part's
-    // worth of functions the chain is cut into part functions tried in turn, left unoptimised since a
-    // call from the island costs far more than the search.
-    std::vector<size_t> partStarts;
-    if (fns.size() > kDispatchPart)
-        for (size_t i = 0; i < fns.size(); i += kDispatchPart) partStarts.push_back(i);
-    for (size_t p = 0; p < partStarts.size(); ++p) {
-        os << "__attribute__((noinline, optimize(\"O0\"))) static bool __orvan_hybrid_call_aot_part_" << p + 1
-           << "(const char* name, " << (anyParams ? "const JsOwned& __payload, " : "") << "JsValue* __result) {\n";
-        writeDispatchCases(fns, partStarts[p], std::min(fns.size(), partStarts[p] + kDispatchPart),
-                           "*__result = js_clone_value(__ret.borrow());\n        return true;", os);
-        os << "    return false;\n}\n\n";
-    }
+    const bool table = fns.size() > kDispatchChain;
+    if (table) writeDispatchTable(fns, os);
     os << "static JsValue __orvan_hybrid_call_aot(const char* name, const char* json) {\n";
     os << "    if (!name || !*name) return JS_UNDEFINED();\n";
     if (anyParams)
         os << "    JsOwned __payload = JsOwned::from_value(JS_STR(json ? json : \"\"));\n";
     else
         os << "    (void)json;\n";
-    if (partStarts.empty()) {
-        writeDispatchCases(fns, 0, fns.size(), "return js_clone_value(__ret.borrow());", os);
+    if (!table) {
+        writeDispatchChain(fns, os);
     } else {
-        os << "    JsValue __result;\n";
-        for (size_t p = 0; p < partStarts.size(); ++p)
-            os << "    if (__orvan_hybrid_call_aot_part_" << p + 1 << "(name, " << (anyParams ? "__payload, " : "")
-               << "&__result)) return __result;\n";
+        os << "    for (const __orvan_hybrid_aot_fn& fn : __orvan_hybrid_aot_fns) {\n"
+              "        if (strcmp(name, fn.name) != 0) continue;\n";
+        os << (anyParams ? "        const JsValue* argv = &__payload.borrow();\n"
+                         : "        const JsValue none;\n        const JsValue* argv = &none;\n");
+        os << "        if (fn.value) return js_call_argv(fn.value->borrow(), fn.argc, argv);\n"
+              "        return fn.thunk(fn.fp, fn.argc, argv);\n"
+              "    }\n";
     }
     os << "    return JS_UNDEFINED();\n";
     os << "}\n\n";

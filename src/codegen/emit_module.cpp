@@ -120,7 +120,7 @@ void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
     atModuleTop = true;
     std::ostringstream parts, body;
     emitStatementParts(
-        stmts,
+        module.ast, stmts,
         [&](const ASTNode& stmt, std::ostringstream& out) {
             if (stmt.type == "VariableDeclaration") {
                 for (const ASTNode& decl : stmt.children) emitModuleVarInit(decl, out);

@@ -22,7 +22,7 @@ std::string repeat(const std::string& line, int times) {
 
 TEST(LongBodies, ManyTopLevelStatementsBecomePartsCalledInOrderWithLoopsFullyOptimised) {
     const std::string text =
-        emitProgram("var t = 0;\n" + repeat("t += 1;\n", 20) + "for (var i = 0; i < 2; i++) t += i;\n" +
+        emitProgram("var t = 0;\n" + repeat("t += 1;\n", 20) + "for (var i = 0; i < t; i++) t -= i;\n" +
                     repeat("t += 2;\n", 3));
     // run-once statements in unoptimised parts, the loop in a part of its own, all called from main in order
     EXPECT_EQ(count(text, "__attribute__((noinline, optimize(\"O0\"))) static void __jsc_main_part_"), 3u);
@@ -42,20 +42,54 @@ TEST(LongBodies, ADestructuredLocalKeepsTheStatementsAfterItInOnePart) {
     EXPECT_EQ(count(text, "static void __jsc_main_part_"), 1u);
 }
 
-TEST(LongBodies, ALongDispatcherIsTriedPartByPart) {
+TEST(LongBodies, CountedLoopsOfFewRoundsStayUnoptimisedUnlessSomethingElseMovesTheCounter) {
+    const std::string text = emitProgram(
+        "var t = 0;\n" + repeat("t += 1;\n", 20) + "for (var i = 0; i < 3; i++) t += i;\n" + repeat("t += 2;\n", 20) +
+        "for (var j = 0; j < 1000; j++) t += j;\n" + repeat("t += 3;\n", 20) +
+        "for (var k = 0; k < 3; k++) bump();\n" + repeat("t += 4;\n", 20) +
+        "for (var m = 0; m < 3; m++) { m = m - 1; }\n" + repeat("t += 5;\n", 20) +
+        "for (var n = 0; n < 3; n++) { for (var q = 0; q < t; q++) t -= 1; }\n" +
+        "function bump() { k = 5; }\n");
+    // only the loop of many rounds, the one whose counter a function writes, the one that moves its own
+    // counter and the one around a loop of unknown length keep the optimiser
+    EXPECT_EQ(count(text, "__attribute__((noinline)) static void __jsc_main_part_"), 4u);
+    const std::string few = "for (i = JS_NUM(0);";
+    const size_t at = text.find(few);
+    ASSERT_NE(at, std::string::npos);
+    const std::string unoptimised = "__attribute__((noinline, optimize(\"O0\")))";
+    EXPECT_EQ(text.compare(text.rfind("__attribute__((", at), unoptimised.size(), unoptimised), 0);
+}
+
+TEST(LongBodies, ALongDispatcherLooksItsCalleeUpInATableInListingOrder) {
     std::string source;
     for (int i = 0; i < 40; ++i) source += "function f" + std::to_string(i) + "(p) { return p; }\n";
+    source += "function none() { return 1; }\nfunction three(a, b, c) { return a; }\nconst held = (p) => p;\n";
     const std::string text = emitProgram(source);
-    EXPECT_NE(text.find("static bool __orvan_hybrid_call_aot_part_1(const char* name, const JsOwned& __payload, "
-                        "JsValue* __result) {\n    if (strcmp(name, \"f0\") == 0) {\n"
-                        "        JsOwned __ret = f0(__payload.clone());\n"
-                        "        *__result = js_clone_value(__ret.borrow());\n        return true;\n    }\n"),
+    EXPECT_NE(text.find("static const __orvan_hybrid_aot_fn __orvan_hybrid_aot_fns[] = {\n"
+                        "    {\"f0\", reinterpret_cast<void (*)()>(static_cast<JsOwned (*)(JsOwned)>(&f0)), "
+                        "&js_detail::compiled_thunk<JsOwned>, nullptr, 1},\n"),
               std::string::npos);
-    const std::string dispatcher = section(text, "static JsValue __orvan_hybrid_call_aot(", "}");
-    EXPECT_NE(dispatcher.find("    JsValue __result;\n"
-                              "    if (__orvan_hybrid_call_aot_part_1(name, __payload, &__result)) return __result;\n"
-                              "    if (__orvan_hybrid_call_aot_part_2(name, __payload, &__result)) return __result;\n"
-                              "    return JS_UNDEFINED();\n"),
+    EXPECT_NE(text.find("    {\"none\", reinterpret_cast<void (*)()>(static_cast<JsOwned (*)()>(&none)), "
+                        "&js_detail::compiled_thunk<>, nullptr, 0},\n"
+                        "    {\"three\", reinterpret_cast<void (*)()>(static_cast<JsOwned (*)(JsOwned, JsOwned, "
+                        "JsOwned)>(&three)), &js_detail::compiled_thunk<JsOwned, JsOwned, JsOwned>, nullptr, 1},\n"
+                        "    {\"held\", nullptr, nullptr, &held, 1},\n};\n"),
               std::string::npos);
-    EXPECT_NE(text.find("if (strcmp(name, \"f39\") == 0)"), std::string::npos);
+    const std::string dispatcher = section(text, "static JsValue __orvan_hybrid_call_aot(", "\n}");
+    EXPECT_NE(dispatcher.find("    for (const __orvan_hybrid_aot_fn& fn : __orvan_hybrid_aot_fns) {\n"
+                              "        if (strcmp(name, fn.name) != 0) continue;\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("strcmp(name, \"f"), std::string::npos);
+}
+
+TEST(LongBodies, ManyTopLevelVariablesShareOneArrayOfStatics) {
+    std::string source;
+    for (int i = 0; i < 300; ++i) source += "var v" + std::to_string(i) + " = " + std::to_string(i) + ";\n";
+    const std::string text = emitProgram(source);
+    EXPECT_NE(text.find("static JsOwned __jsc_top_level[300];\nstatic JsOwned& v0 = __jsc_top_level[0];\n"
+                        "static JsOwned& v1 = __jsc_top_level[1];\nstatic JsOwned& v10 = __jsc_top_level[2];\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("static JsOwned v0;"), std::string::npos);
+    // a few keep a declaration each
+    EXPECT_NE(emitProgram("var a = 1;\nvar b = 2;\n").find("static JsOwned a;\nstatic JsOwned b;\n"), std::string::npos);
 }
