@@ -80,6 +80,14 @@ public:
             if (--c->refs == 0) js_cell_free(c);
         }
     }
+    // Moves `o` into this handle, which holds undefined: neither side has
+    // anything to release, and the caller's compiler sees `o` left empty.
+    void fill_from(JsValue& o) noexcept {
+        tag_ = o.tag_;
+        bits_ = o.bits_;
+        o.tag_ = UNDEF;
+        o.bits_ = 0;
+    }
     void swap(JsValue& o) noexcept {
         std::swap(tag_, o.tag_);
         std::swap(bits_, o.bits_);
@@ -352,7 +360,7 @@ inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
         const JsStepHint& step = jsc_step_hints[at];
         if (step.key == key && step.from == o->shape && step.fixed && step.slot < o->room) {
             o->shape = step.to;
-            o->slots[step.slot].swap(value);  // undefined before
+            o->slots[step.slot].fill_from(value);  // undefined before
             return;
         }
     }

@@ -179,6 +179,40 @@ TEST(Objects, ObjectsFreedByAnotherThreadInWaves) {
 #endif
 }
 
+namespace {
+int g_host_frees = 0;
+void count_host_free(void*) { ++g_host_frees; }
+}  // namespace
+
+// Releasing small objects releases what their values hold exactly once, at
+// the last reference: objects with native state, objects with values outside
+// the cell, and long chains of small objects in between.
+TEST(Objects, ReleasingObjectsReleasesTheirValuesOnce) {
+    g_host_frees = 0;
+    JsValue stateful = js_obj_new();
+    jsrt_set_host(stateful, &g_host_frees, count_host_free);
+    JsValue chain = js_obj_new();
+    js_obj_set(&chain, "state", stateful);
+    for (int i = 0; i < 200000; ++i) {
+        JsValue link = js_obj_new();
+        js_obj_set(&link, "next", chain);
+        js_obj_set(&link, "n", JS_NUM(i));
+        chain = link;
+    }
+    JsValue wide = js_obj_new();  // more values than fit in the cell
+    for (const char* k : {"a", "b", "c", "d", "e", "f"}) js_obj_set(&wide, k, stateful);
+    JsValue holder = js_obj_new();
+    js_obj_set(&holder, "wide", wide);
+    js_obj_set(&holder, "chain", chain);
+    wide.reset();
+    chain.reset();
+    holder.reset();
+    EXPECT_EQ(g_host_frees, 0);  // still held here
+    EXPECT_EQ(jsrt_get_host(stateful), &g_host_frees);
+    stateful.reset();
+    EXPECT_EQ(g_host_frees, 1);
+}
+
 TEST(Arrays, MutatingMethods) {
     JsValue a = json("[1,2,3,4,5]");
     EXPECT_EQ(inspect(method(a, "splice", JS_NUM(1), JS_NUM(2), JS_STR("x"), JS_STR("y"), JS_STR("z"))), "[ 2, 3 ]");
