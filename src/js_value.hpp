@@ -80,7 +80,10 @@ public:
     template <class... A>
     JsOwned operator()(A&&... args) const;
 
-    void reset() noexcept {
+    // Always inline, also on the paths that unwind an exception: a release
+    // left as a call there takes the handle's address, and every temporary of
+    // the expression then lives in memory on the straight path as well.
+    __attribute__((always_inline)) void reset() noexcept {
         if (tag_ == CELL) {
             JsCell* c = cell_;
             tag_ = UNDEF;
