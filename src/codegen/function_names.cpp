@@ -23,10 +23,18 @@ std::string keyName(const ASTNode& key) {
     return std::string();
 }
 
+// The count is written only when it is not 0, so the common callback text stays as it was.
+std::string lengthArgument(const ASTNode& fn) {
+    const int length = CEmitter::functionLength(fn);
+    return length ? ", " + std::to_string(length) : std::string();
+}
+
+}  // namespace
+
 // fn.length: the parameters before the first one with a default or a rest parameter. Babel takes a
 // rest parameter out of the list but keeps the ones with defaults, so for those the front end's
 // directive gives the length; a tree Babel did not touch still has them as patterns.
-int functionLength(const ASTNode& fn) {
+int CEmitter::functionLength(const ASTNode& fn) {
     auto id = fn.json.find("id");
     const bool named = id != fn.json.end() && id->is_object();
     int length = 0;
@@ -44,14 +52,6 @@ int functionLength(const ASTNode& fn) {
     }
     return length;
 }
-
-// The count is written only when it is not 0, so the common callback text stays as it was.
-std::string lengthArgument(const ASTNode& fn) {
-    const int length = functionLength(fn);
-    return length ? ", " + std::to_string(length) : std::string();
-}
-
-}  // namespace
 
 void CEmitter::nameFunctionExpressions(const ASTNode& node) {
     const ASTNode* fe = nullptr;
@@ -90,10 +90,14 @@ std::string CEmitter::unnamedFunctionValue(const std::string& native, const ASTN
     return "js_native_fn(" + native + lengthArgument(fn) + ")";
 }
 
-// In main, before any code runs: the JavaScript name of every compiled function.
+// In main, before any code runs: the JavaScript name of every compiled function, and the length of
+// those whose parameter count does not give it.
 void CEmitter::emitCompiledFunctionNames(std::ostringstream& os) const {
     for (const auto& entry : compiledJsNames)
         if (entry.second != entry.first)
             os << "    js_name_compiled_fn(reinterpret_cast<void (*)()>(" << entry.first << "), \""
                << escapeString(entry.second) << "\");\n";
+    for (const auto& entry : compiledLengths)
+        os << "    js_length_compiled_fn(reinterpret_cast<void (*)()>(" << entry.first << "), " << entry.second
+           << ");\n";
 }

@@ -99,12 +99,16 @@ TEST(NativeCallbacks, FunctionValuesCarryTheirLength) {
                      "var dflt = function (a, b = 1, c) { return a; };\nvar rest = function (a, ...r) { return a; };\n"
                      "var noted = function (a, b, c) { \"orvan:length 1\"; return a; };\n"
                      "console.log(function (x, y, z) { return x; });\n"
-                     "var http = require('http');\nhttp.createServer(function (req, res) {});\n"}});
+                     "var http = require('http');\nhttp.createServer(function (req, res) {});\n"
+                     "function d(a, b = 1) {}\nfunction e(a, b) {}\n"}});
     for (const char* value : {"js_native_fn_named(__jsc_fe_1, \"none\"))", "js_native_fn_named(__jsc_fe_2, \"two\", 2)",
                               "js_native_fn_named(__jsc_fe_3, \"dflt\", 1)", "js_native_fn_named(__jsc_fe_4, \"rest\", 1)",
                               "js_native_fn_named(__jsc_fe_5, \"noted\", 1)", "js_native_fn(__jsc_fe_6, 3)",
                               "js_http_createServer(JsOwned::from_value(js_native_fn(__jsc_fe_7, 2)).borrow())"})
         EXPECT_NE(text.find(value), std::string::npos) << value;
+    // A declared function's length is its parameter count unless a default makes it less.
+    EXPECT_NE(text.find("    js_length_compiled_fn(reinterpret_cast<void (*)()>(d), 1);\n"), std::string::npos);
+    EXPECT_EQ(text.find("js_length_compiled_fn(reinterpret_cast<void (*)()>(e)"), std::string::npos);
     // The note itself is not code.
     EXPECT_EQ(text.find("orvan:length"), std::string::npos);
     EXPECT_NE(bodyOf(text, "__jsc_fe_5").find("    JsOwned c = argc > 2 ?"), std::string::npos);

@@ -47,6 +47,12 @@ console.log(doubled.join(","));
 // function values from another module
 var lib = require("./lib/fn_values");
 console.log(lib.pair.length, lib.arrow.length, lib.withDefault.length, lib.withDefault(1));
+console.log(lib.declared.length, lib.declared(1));
+
+// declared functions with defaults, nested ones too
+function declDefault(a, b = 1, c) { return a + b; }
+function outerDecl(x = 0) { function innerDecl(p, q = 2) { return p + q; } return innerDecl.length + x; }
+console.log(declDefault.length, outerDecl.length, outerDecl(), declDefault(1), arityOf(declDefault));
 
 // length is read-only (writes are ignored) but can be deleted; name stays as it was
 two.length = 5;
