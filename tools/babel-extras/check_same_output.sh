@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Checks that two builds of babel.min.js (typically the installed one and the
-# one patch_babel.sh writes) turn every source below into the same text: the
-# project's own JavaScript (tests/, bench/ and the generated benchmark inputs)
-# and the npm code in deps/node_modules and tools/jsc-npm-bundle/node_modules.
+# Checks that two builds of babel.min.js turn every source below into the same
+# text: the project's own JavaScript (tests/, bench/ and the generated benchmark
+# inputs) and the npm code in deps/node_modules and tools/jsc-npm-bundle/node_modules.
 # Usage: check_same_output.sh <babel.min.js A> <babel.min.js B>   (run from the project root)
+# To check patch_babel.sh, compare the installed library with the same
+# additions the Makefile makes against the built one:
+#   cat deps/node_modules/@babel/standalone/babel.min.js tools/babel-extras/function_length.js >/tmp/unpatched.js
+#   tools/babel-extras/check_same_output.sh /tmp/unpatched.js babel.min.js
 set -euo pipefail
 a=$1 b=$2
 here=$(cd "$(dirname "$0")" && pwd)
