@@ -376,11 +376,14 @@ JsValue js_delete(const JsValue& obj, const JsValue& key);
 [[noreturn]] void js_throw(const JsValue& value);
 // A name that nothing declares: throws ReferenceError "<name> is not defined".
 [[noreturn]] JsValue js_not_defined(const char* name);
-JsValue js_native_fn(JsValue (*fn)(int, JsValue*));
+// A function expression's native; `length` is what the function reports as fn.length.
+JsValue js_native_fn(JsValue (*fn)(int, JsValue*), int length = 0);
 // A function expression's native with the name the function carries.
-JsValue js_native_fn_named(JsValue (*fn)(int, JsValue*), const char* name);
+JsValue js_native_fn_named(JsValue (*fn)(int, JsValue*), const char* name, int length = 0);
 // The JavaScript name of a compiled function whose C++ name differs (module functions, renamed names).
 void js_name_compiled_fn(void (*fp)(), const char* name);
+// The length of a compiled function whose parameter count does not give it (parameters with defaults).
+void js_length_compiled_fn(void (*fp)(), int length);
 
 // Array-taking entry points behind the variadic templates.
 JsValue js_call_argv(const JsValue& fn, int argc, const JsValue* argv);

@@ -153,11 +153,14 @@ public:
     // True when `name` is the global `global` itself, not a local of that name.
     bool isGlobalName(const std::string& name, const char* global) const;
 
-    // ---- names function values carry (function_names.cpp) ----
+    // ---- names and lengths function values carry (function_names.cpp) ----
     std::map<const ASTNode*, std::string> inferredFunctionNames;
     std::map<std::string, std::string> compiledJsNames;  // C++ name of a compiled function -> JavaScript name
+    std::map<std::string, int> compiledLengths;  // C++ name -> fn.length, where defaults make it less than the parameters
     void nameFunctionExpressions(const ASTNode& node);
+    static int functionLength(const ASTNode& fn);
     std::string functionExpressionValue(const ASTNode& node);
+    static std::string unnamedFunctionValue(const std::string& native, const ASTNode& fn);
     void emitCompiledFunctionNames(std::ostringstream& os) const;
 
     // ---- hybrid dispatcher (emit_dispatch.cpp) ----

@@ -1,5 +1,6 @@
 // Statements: the dispatch on node type, if, while, do-while, return, throw, break, continue and blocks.
 #include "codegen/cemitter.h"
+#include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
 
 void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
@@ -42,7 +43,7 @@ void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level)
 }
 
 void CEmitter::emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
-    if (stmt.children.empty()) return;
+    if (stmt.children.empty() || isFunctionLengthDirective(stmt)) return;
     const ASTNode& x = stmt.children[0];
     out << indentOf(level);
     if (producesOwnedValue(x)) {

@@ -1,10 +1,14 @@
+#include <cstdlib>
+
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
+#include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
 
 // The names function values carry, as Node prints them ([Function: name]) and gives them as fn.name: a
 // function expression's own name, else the one JavaScript infers from the variable, property or name it is
-// assigned to; a compiled function's JavaScript name.
+// assigned to; a compiled function's JavaScript name. A function expression's value also carries its
+// length, which its native's fixed signature does not show.
 
 namespace {
 
@@ -19,7 +23,35 @@ std::string keyName(const ASTNode& key) {
     return std::string();
 }
 
+// The count is written only when it is not 0, so the common callback text stays as it was.
+std::string lengthArgument(const ASTNode& fn) {
+    const int length = CEmitter::functionLength(fn);
+    return length ? ", " + std::to_string(length) : std::string();
+}
+
 }  // namespace
+
+// fn.length: the parameters before the first one with a default or a rest parameter. Babel takes a
+// rest parameter out of the list but keeps the ones with defaults, so for those the front end's
+// directive gives the length; a tree Babel did not touch still has them as patterns.
+int CEmitter::functionLength(const ASTNode& fn) {
+    auto id = fn.json.find("id");
+    const bool named = id != fn.json.end() && id->is_object();
+    int length = 0;
+    for (size_t i = named ? 1 : 0; i < fn.children.size(); ++i) {
+        const ASTNode& child = fn.children[i];
+        if (child.type == "BlockStatement") {
+            if (!child.children.empty() && isFunctionLengthDirective(child.children[0])) {
+                const std::string& text = child.children[0].json["directive"].get_ref<const std::string&>();
+                return std::atoi(text.c_str() + sizeof kFunctionLengthDirective - 1);
+            }
+            break;
+        }
+        if (child.type == "AssignmentPattern" || child.type == "RestElement") break;
+        ++length;
+    }
+    return length;
+}
 
 void CEmitter::nameFunctionExpressions(const ASTNode& node) {
     const ASTNode* fe = nullptr;
@@ -49,14 +81,23 @@ void CEmitter::nameFunctionExpressions(const ASTNode& node) {
 std::string CEmitter::functionExpressionValue(const ASTNode& node) {
     const std::string native = queueFeNative(node);
     auto name = inferredFunctionNames.find(&node);
-    if (name == inferredFunctionNames.end() || name->second.empty()) return "js_native_fn(" + native + ")";
-    return "js_native_fn_named(" + native + ", \"" + escapeString(name->second) + "\")";
+    if (name == inferredFunctionNames.end() || name->second.empty()) return unnamedFunctionValue(native, node);
+    return "js_native_fn_named(" + native + ", \"" + escapeString(name->second) + "\"" + lengthArgument(node) + ")";
 }
 
-// In main, before any code runs: the JavaScript name of every compiled function.
+// A function expression's native as a value without a name (callbacks handed straight to the runtime).
+std::string CEmitter::unnamedFunctionValue(const std::string& native, const ASTNode& fn) {
+    return "js_native_fn(" + native + lengthArgument(fn) + ")";
+}
+
+// In main, before any code runs: the JavaScript name of every compiled function, and the length of
+// those whose parameter count does not give it.
 void CEmitter::emitCompiledFunctionNames(std::ostringstream& os) const {
     for (const auto& entry : compiledJsNames)
         if (entry.second != entry.first)
             os << "    js_name_compiled_fn(reinterpret_cast<void (*)()>(" << entry.first << "), \""
                << escapeString(entry.second) << "\");\n";
+    for (const auto& entry : compiledLengths)
+        os << "    js_length_compiled_fn(reinterpret_cast<void (*)()>(" << entry.first << "), " << entry.second
+           << ");\n";
 }

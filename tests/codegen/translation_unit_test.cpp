@@ -134,7 +134,7 @@ TEST(TranslationUnit, AReassignedFunctionIsHeldInAStatic) {
     EXPECT_NE(text.find("template <auto F> static JsValue& __jsc_fn_slot() { static JsValue slot(F); return slot; }\n"),
               std::string::npos);
     const std::string body = section(text, "JsOwned once(JsOwned o) {", "}");
-    EXPECT_NE(body.find("__jsc_fn_slot<once>() = js_clone_value(js_native_fn_named(__jsc_fe_1, \"once\"))"),
+    EXPECT_NE(body.find("__jsc_fn_slot<once>() = js_clone_value(js_native_fn_named(__jsc_fe_1, \"once\", 1))"),
               std::string::npos)
         << body;
     EXPECT_NE(body.find("js_call(JsOwned::from_value(js_clone_value(__jsc_fn_slot<once>())).borrow(), 1, o.borrow())"), std::string::npos) << body;

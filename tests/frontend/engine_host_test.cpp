@@ -230,6 +230,25 @@ TEST(EngineHost, TranspilerWalksLeftOutOnlyWhenTheyFindNothing) {
              {"// kept", "/* also kept */", "var b = 2;"}, {"sourceMappingURL"});
 }
 
+// Babel's loose lowering keeps a parameter with a default in the list; the length the user's list
+// gives is left as a directive at the top of the body, only where a default makes it differ.
+TEST(EngineHost, DefaultParametersLeaveTheLengthAsADirective) {
+    JSContext* ctx = sharedContext();
+    ScopedEnv env("JSC_NO_BABEL", std::nullopt);
+    const std::string out = babelTransformSource(ctx,
+                                                 "var f = function (a, b = 1, c) { return c; };\n"
+                                                 "var g = (x = 2) => x;\n"
+                                                 "var o = { m(p, { q } = {}) { return q; } };\n"
+                                                 "function h(p, ...q) { return q; }\nfunction k(a, b) {}\n",
+                                                 "p.js");
+    for (const char* expected : {"function f(a, b, c) {\n  \"orvan:length 1\";", "function g(x) {\n  \"orvan:length 0\";",
+                                 "function m(p, _temp) {\n    \"orvan:length 1\";"})
+        EXPECT_NE(out.find(expected), std::string::npos) << expected << " in\n" << out;
+    size_t notes = 0;
+    for (size_t at = out.find("orvan:length"); at != std::string::npos; at = out.find("orvan:length", at + 1)) ++notes;
+    EXPECT_EQ(notes, 3u) << out;
+}
+
 // Babel's caches are emptied after every transform: a file transformed after
 // others comes out as it does alone.
 TEST(EngineHost, TransformOutputDoesNotDependOnEarlierFiles) {

@@ -77,6 +77,8 @@ void CEmitter::emitCreateServer(const std::string& module, const std::vector<con
     if (native.empty())
         emitArgValue(handler, os);
     else
-        os << "JsOwned::from_value(js_native_fn(" << native << ")).borrow()";
+        os << "JsOwned::from_value(" << (handler.type == "FunctionExpression" ? unnamedFunctionValue(native, handler)
+                                                                            : "js_native_fn(" + native + ")")
+           << ").borrow()";
     os << ")";
 }

@@ -31,7 +31,7 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
     inFeNative = 1;
     // A named function expression sees itself under its own name.
     if (!ownName.empty() && !ownedLocals.count(ownName) && body && mentionsName(*body, ownName)) {
-        out << "    JsOwned " << ownName << " = JsOwned::from_value(js_native_fn(" << name << "));\n";
+        out << "    JsOwned " << ownName << " = JsOwned::from_value(" << unnamedFunctionValue(name, fn) << ");\n";
         ownedLocals.insert(ownName);
     }
     if (body)

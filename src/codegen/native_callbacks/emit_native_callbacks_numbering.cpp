@@ -1,4 +1,4 @@
-// Numbering function expressions as native functions, and recording every compiled function's arity.
+// Numbering function expressions as native functions, and recording every compiled function's arity and length.
 #include <stdexcept>
 
 #include "codegen/cemitter.h"
@@ -16,6 +16,7 @@ void CEmitter::scanFeUidsSubtree(const ASTNode& node) {
         feModulePaths.clear();
         compiledArity.clear();
         compiledJsNames.clear();
+        compiledLengths.clear();
         inferredFunctionNames.clear();
         closureCaptured.clear();
         sequencedCounter = 0;
@@ -63,6 +64,8 @@ void CEmitter::recordCompiledFunction(const ASTNode& fn, const std::string& cxx)
     extractFunctionSignature(fn, &name, &params, &body);
     compiledArity[cxx] = static_cast<int>(params.size());
     compiledJsNames[cxx] = jsNameOf(name);
+    const int length = functionLength(fn);
+    if (length != static_cast<int>(params.size())) compiledLengths[cxx] = length;
     if (!body) return;
     int i = 0;
     for (const ASTNode& child : body->children) {

@@ -156,7 +156,7 @@ TEST(ValueCalls, FunctionExpressionCalledInPlace) {
     p.enterEntry();
     std::ostringstream os;
     p.em.emitExpr(p.list.back().ast.children[0].children[0], os);
-    EXPECT_EQ(os.str(), "JsOwned::from_value(js_call(js_native_fn(__jsc_fe_1), 1, JsOwned::from_value(JS_NUM(1)).borrow())).borrow()");
+    EXPECT_EQ(os.str(), "JsOwned::from_value(js_call(js_native_fn(__jsc_fe_1, 1), 1, JsOwned::from_value(JS_NUM(1)).borrow())).borrow()");
 }
 
 TEST(RequireCalls, OutsideDeclarations) {

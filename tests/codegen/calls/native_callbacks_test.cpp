@@ -86,8 +86,32 @@ TEST(NativeCallbacks, BodiesParametersAndReturns) {
 TEST(NativeCallbacks, NamedFunctionExpressionSeesItself) {
     const std::string text =
         emitWhole({{"main.js", "var fact = function fact(n) { return n ? n * fact(n - 1) : 1; };\n"}});
-    EXPECT_NE(bodyOf(text, "__jsc_fe_1").find("    JsOwned fact = JsOwned::from_value(js_native_fn(__jsc_fe_1));\n"),
+    EXPECT_NE(bodyOf(text, "__jsc_fe_1").find("    JsOwned fact = JsOwned::from_value(js_native_fn(__jsc_fe_1, 1));\n"),
               std::string::npos);
+}
+
+// A native's signature does not show the function's parameters, so the value carries its length:
+// the parameters before the first default or rest one, or what the front end noted before Babel
+// lowered the defaults. A length of 0 is not written.
+TEST(NativeCallbacks, FunctionValuesCarryTheirLength) {
+    const std::string text = emitWhole(
+        {{"main.js", "var none = function () {};\nvar two = function (a, b) { return a; };\n"
+                     "var dflt = function (a, b = 1, c) { return a; };\nvar rest = function (a, ...r) { return a; };\n"
+                     "var noted = function (a, b, c) { \"orvan:length 1\"; return a; };\n"
+                     "console.log(function (x, y, z) { return x; });\n"
+                     "var http = require('http');\nhttp.createServer(function (req, res) {});\n"
+                     "function d(a, b = 1) {}\nfunction e(a, b) {}\n"}});
+    for (const char* value : {"js_native_fn_named(__jsc_fe_1, \"none\"))", "js_native_fn_named(__jsc_fe_2, \"two\", 2)",
+                              "js_native_fn_named(__jsc_fe_3, \"dflt\", 1)", "js_native_fn_named(__jsc_fe_4, \"rest\", 1)",
+                              "js_native_fn_named(__jsc_fe_5, \"noted\", 1)", "js_native_fn(__jsc_fe_6, 3)",
+                              "js_http_createServer(JsOwned::from_value(js_native_fn(__jsc_fe_7, 2)).borrow())"})
+        EXPECT_NE(text.find(value), std::string::npos) << value;
+    // A declared function's length is its parameter count unless a default makes it less.
+    EXPECT_NE(text.find("    js_length_compiled_fn(reinterpret_cast<void (*)()>(d), 1);\n"), std::string::npos);
+    EXPECT_EQ(text.find("js_length_compiled_fn(reinterpret_cast<void (*)()>(e)"), std::string::npos);
+    // The note itself is not code.
+    EXPECT_EQ(text.find("orvan:length"), std::string::npos);
+    EXPECT_NE(bodyOf(text, "__jsc_fe_5").find("    JsOwned c = argc > 2 ?"), std::string::npos);
 }
 
 TEST(NativeCallbacks, DependencyNativesSeeTheirOwnModule) {

@@ -97,6 +97,11 @@ const collect = function (v) { seen.push(v * 2); };
 new Function('each', '[1, 2, 3].forEach(function (v) { each(v); })')(collect);
 console.log(seen, call(function (o, a) { return o.x + a.length; }, { x: 1 }, seen));
 
+// A compiled function keeps its length in the engine: declared, expression, arrow, with a default.
+const lengthOf = new Function('f', 'return f.length');
+console.log(lengthOf(square), lengthOf(function (a, b) { return a; }), lengthOf((x, y, z) => x),
+            lengthOf(function (a, b = 1) { return a; }), lengthOf(function () {}));
+
 // Engine objects compiled code lets go of are no longer kept in step: many
 // short-lived ones stay cheap, and one crossing again is live again.
 let total = 0;
