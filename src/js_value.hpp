@@ -226,11 +226,13 @@ namespace js_detail {
 inline bool both_num(const JsValue& a, const JsValue& b) {
     return __builtin_expect(a.tag() == JsValue::NUM && b.tag() == JsValue::NUM, 1);
 }
-// x % y; whole positive operands below 2^53 take the integer remainder, which
-// equals fmod for them and costs far less (-0 and the rest go to fmod).
+// x % y; whole positive operands, x below 2^64 and y below 2^53, take the
+// integer remainder, which equals fmod for them (exactly: the remainder is
+// below y) and costs far less; a hashing loop's product is often past 2^53,
+// where fmod is slowest. -0 and the rest go to fmod.
 inline double mod(double x, double y) {
-    if (x > 0 && y > 0 && x < 9007199254740992.0 && y < 9007199254740992.0) {
-        long long i = (long long)x, j = (long long)y;
+    if (x > 0 && y > 0 && x < 18446744073709551616.0 && y < 9007199254740992.0) {
+        unsigned long long i = (unsigned long long)x, j = (unsigned long long)y;
         if ((double)i == x && (double)j == y) return (double)(i % j);
     }
     return __builtin_fmod(x, y);

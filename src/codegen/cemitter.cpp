@@ -139,6 +139,7 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
 
 void CEmitter::emitEntryFunctions(const Module& entry, std::ostringstream& os) {
     emitFunctionPrototypes(entry.ast, std::string(), os);
+    chooseUnoptimisedFunctions(entry.ast);
     for (const ASTNode& stmt : entry.ast.children) {
         if (stmt.type != "FunctionDeclaration") continue;
         emitFunction(stmt, os, 0, std::string());

@@ -279,6 +279,8 @@ private:
     static std::vector<std::string> nestedModuleVars(const ASTNode& program);
     bool atModuleTop = false;  // a dependency module's initialiser is being written, outside its functions
     std::set<std::string> moduleBlockVars;  // the module's nestedModuleVars
+    std::set<const ASTNode*> unoptimisedFunctions;  // the module's functions written for the plain compiler
+    void chooseUnoptimisedFunctions(const ASTNode& program);
 
     // statement rows
     void emitExpressionStmt(const ASTNode& stmt, std::ostringstream& out, int level);

@@ -1,5 +1,6 @@
 // Function declarations: signatures, C++ names, prototypes, and bodies with nested functions hoisted.
 #include "codegen/cemitter.h"
+#include "codegen/run_few_functions.h"
 #include "codegen/text_helpers.h"
 
 namespace {
@@ -85,6 +86,7 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     }
 
     const std::vector<std::string> params = cxxParamNames(jsParams, name);
+    if (unoptimisedFunctions.count(&node)) os << "__attribute__((optimize(\"O0\"))) ";
     os << storage << "JsOwned " << cname << "(";
     for (size_t i = 0; i < params.size(); ++i) os << (i ? ", " : "") << "JsOwned " << params[i];
     os << ") {\n";
@@ -138,4 +140,11 @@ void CEmitter::collectPrototypes(const ASTNode& fn, const std::string& prefix, s
     std::string line = (prefix.empty() ? "" : "static ") + std::string("JsOwned ") + cname + "(";
     for (size_t i = 0; i < params.size(); ++i) line += i ? ", JsOwned" : "JsOwned";
     out.push_back(line + ");\n");
+}
+
+// Functions that run a bounded number of times are left to the plain compiler, except where code outside
+// this unit (a hybrid build's island, a web view's page) may call the program's functions by name.
+void CEmitter::chooseUnoptimisedFunctions(const ASTNode& program) {
+    unoptimisedFunctions.clear();
+    if (!hybrid && !needWebview) unoptimisedFunctions = runFewFunctions(program);
 }

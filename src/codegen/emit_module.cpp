@@ -1,6 +1,7 @@
 // Dependency modules: their statics, their run-once initialiser and the module.exports they build.
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+#include "codegen/top_level_statics.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void CEmitter::emitDepModuleDecls(const Module& module, std::ostringstream& os) 
 void CEmitter::emitDepModule(const Module& module, std::ostringstream& os) {
     os << "/* === module: " << module.path << " (code) === */\n\n";
     bindDepModuleNames(module);
+    chooseUnoptimisedFunctions(module.ast);
     for (const ASTNode& stmt : module.ast.children) {
         if (stmt.type != "FunctionDeclaration") continue;
         emitFunction(stmt, os, 0, module.id);
@@ -99,18 +101,20 @@ std::vector<std::string> CEmitter::bareDestructuredLocals(const ASTNode& program
 void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std::string>& varNames,
                                     std::ostringstream& os) {
     std::set<std::string> declared;
+    std::vector<std::string> statics;
     for (const std::string& name : varNames) {
         const std::string c = resolve(name);
         if (c != module.id + "_" + name) continue;
-        if (declared.insert(c).second) os << "static JsValue " << c << ";\n";
+        if (declared.insert(c).second) statics.push_back(c);
     }
     for (const auto& entry : module.exports) {
         if (entry.first == "default") continue;
         const std::string& symbol = entry.second;
         if (module.nativeFunctions.count(symbol) || declared.count(symbol)) continue;
         declared.insert(symbol);
-        os << "static JsValue " << symbol << ";\n";
+        statics.push_back(symbol);
     }
+    writeFileScopeStatics("JsValue", "__jsc_" + module.id + "_statics", statics, os);
 }
 
 void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "frontend/engine_api.h"
@@ -15,6 +16,11 @@ public:
     JSRuntime* rt;
     JSContext* ctx;
 };
+
+// Frees the engine's cyclic garbage (Babel's paths and scopes point at each
+// other and at the tree) once the sources handled since the last collection
+// reach a threshold; called after each per-file evaluation with its source size.
+void collectEngineGarbage(JSContext* ctx, std::size_t sourceBytes);
 
 // Evaluates global code; a thrown exception becomes "orvan: <name>: <exception text>".
 void qjsEvalScript(JSContext* ctx, const std::string& code, const char* name);

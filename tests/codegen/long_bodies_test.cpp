@@ -93,3 +93,50 @@ TEST(LongBodies, ManyTopLevelVariablesShareOneArrayOfStatics) {
     // a few keep a declaration each
     EXPECT_NE(emitProgram("var a = 1;\nvar b = 2;\n").find("static JsOwned a;\nstatic JsOwned b;\n"), std::string::npos);
 }
+
+TEST(LongBodies, OnlyFunctionsThatRunOnceTopLevelCallsReachAreLeftUnoptimised) {
+    const std::string source =
+        "function once(a) { return a + 1; }\n"
+        "function never() { return 1; }\n"
+        "function looping(n) { var s = 0; while (s < n) s++; return s; }\n"
+        "function inLoop(i) { return i; }\n"
+        "function fromFunction() { return 2; }\n"
+        "function caller() { return fromFunction(); }\n"
+        "function recursive(n) { return n ? recursive(n - 1) : 0; }\n"
+        "function handedOn(x) { return x; }\n"
+        "function inClosure() { return 3; }\n"
+        "function shadowed(x) { return x; }\n"
+        "function other(shadowed) { return shadowed; }\n"
+        "if (once(1)) { once(2); }\n"
+        "looping(3);\n"
+        "for (var i = 0; i < 2; i++) inLoop(i);\n"
+        "caller(); recursive(2); other(1); shadowed(1);\n"
+        "[1].map(handedOn);\n"
+        "var f = function () { return inClosure(); };\n";
+    const std::string text = emitProgram(source);
+    const std::string plain = "__attribute__((optimize(\"O0\"))) JsOwned ";
+    EXPECT_NE(text.find(plain + "once(JsOwned a) {\n"), std::string::npos);
+    EXPECT_NE(text.find(plain + "never() {\n"), std::string::npos);
+    EXPECT_NE(text.find(plain + "caller() {\n"), std::string::npos);
+    EXPECT_NE(text.find(plain + "other(JsOwned shadowed) {\n"), std::string::npos);
+    for (const char* name : {"looping", "inLoop", "fromFunction", "recursive", "handedOn", "inClosure", "shadowed"}) {
+        EXPECT_EQ(text.find(plain + name + "("), std::string::npos) << name;
+        EXPECT_NE(text.find("\nJsOwned " + std::string(name) + "("), std::string::npos) << name;
+    }
+    // a hybrid build's island may call any of them by name, as often as it likes
+    EXPECT_EQ(emitProgram(source, true).find("optimize(\"O0\"))) JsOwned"), std::string::npos);
+}
+
+TEST(LongBodies, ADependencyModuleWithManyTopLevelVariablesKeepsThemInOneArray) {
+    std::string dep;
+    for (int i = 0; i < 300; ++i) dep += "var v" + std::to_string(i) + " = " + std::to_string(i) + ";\n";
+    std::vector<Module> list = resolveProgram({{"main.js", "require('./m');"}, {"m.js", dep}}, "main.js");
+    CEmitter em;
+    const std::string text = em.emitModules(list, false);
+    // in source order, each bound to its own element
+    EXPECT_NE(text.find("static JsValue __jsc_mod_m_statics[300];\nstatic JsValue& mod_m_v0 = __jsc_mod_m_statics[0];\n"
+                        "static JsValue& mod_m_v1 = __jsc_mod_m_statics[1];\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("static JsValue& mod_m_v299 = __jsc_mod_m_statics[299];\n"), std::string::npos);
+    EXPECT_EQ(text.find("static JsValue mod_m_v0;"), std::string::npos);
+}

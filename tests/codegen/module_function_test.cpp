@@ -67,7 +67,9 @@ TEST(DependencyModule, ExportsAssignments) {
 TEST(DependencyModule, FunctionsArePrefixedStaticWithPrototypes) {
     const std::string text = depModuleText("function f(a, b) { return a; }\n");
     EXPECT_NE(text.find("static JsOwned mod_m_f(JsOwned, JsOwned);\n\n"), std::string::npos);
-    EXPECT_NE(text.find(" (code) === */\n\nstatic JsOwned mod_m_f(JsOwned a, JsOwned b) {\n    js_stack_check();\n    (void)a;\n    (void)b;\n"
+    // Nothing calls f, so it is left to the plain compiler.
+    EXPECT_NE(text.find(" (code) === */\n\n__attribute__((optimize(\"O0\"))) static JsOwned mod_m_f(JsOwned a, JsOwned b) {\n"
+                        "    js_stack_check();\n    (void)a;\n    (void)b;\n"
                         "    return a.clone();\n}\n\n"),
               std::string::npos);
 }

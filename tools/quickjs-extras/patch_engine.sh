@@ -9,6 +9,9 @@
 #   and an object key's hash drops the address bits that alignment leaves at
 #   zero. Babel keys maps by syntax-tree node, so lookups grew with the
 #   program and a program of thousands of statements took minutes.
+# - `===` on two strings answers at once when they are the same string or
+#   differ in length, before comparing characters (Babel compares node types
+#   with string constants at every step of its walks).
 # Usage: patch_engine.sh <quickjs.c> <output>
 set -euo pipefail
 in=$1 out=$2
@@ -21,6 +24,8 @@ lines=(
   '    (void)slack;'
   '        h = (uintptr_t)JS_VALUE_GET_PTR(key) * 3163;'
   '        h = (uint32_t)(((uintptr_t)JS_VALUE_GET_PTR(key) >> 4) * 3163);'
+  '                res = (js_string_compare(ctx, p1, p2) == 0);'
+  '                res = (p1 == p2 || (p1->len == p2->len && js_string_compare(ctx, p1, p2) == 0));'
 )
 for ((i = 0; i < ${#lines[@]}; i += 2)); do
   count=$(grep -cxF -- "${lines[i]}" "$in" || true)

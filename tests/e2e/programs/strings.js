@@ -113,3 +113,25 @@ nums.push(-0, NaN, Infinity, null, undefined);
 console.log(nums.join(), nums.join("") + "|", "n" + -0 + (-12) + 2.5e-7 + 1e21 + (2 ** 53), 3 + "" + 4);
 var nested = JSON.parse("[1, [2, [3, 4]], \"é\"]");
 console.log(nested.join(";"), "x" + nested, nested + "", true + "" + null);
+
+// default order of ASCII strings: leading bytes first, whole texts on a tie
+var keys = "k12 k1 k1000000000 k100000000 k10000000a k10000000 b a  ab".split(" ");
+keys.push("ab\u0000", "ab\u0000c", "a\u0000", "aaaaaaaz", "aaaaaaay", "aaaaaaa", "x" + "y" + "z", "xyz0", "xy");
+console.log(JSON.stringify(keys.sort()));
+var late = "c b a".split(" ");
+late.push("é", "a0");
+console.log(JSON.stringify(late.sort()), JSON.stringify(late), late[0] === "a");
+var odd = "c b".split(" ");
+odd.push(10, "a", undefined, 9);
+console.log(JSON.stringify(odd.sort()), JSON.stringify(odd.slice().reverse()));
+
+// a string method whose callback drops the receiver's last other holder
+var held = "x" + "abcabc";
+held = held.replace("b", function (m) { held = null; return m.toUpperCase(); });
+console.log(held, "abc"["s" + "lice"](1), "abc".slice.call("xyz", 1));
+
+// case mapping of ASCII text already in the asked case, or changed only in its last bytes
+var cased = "already lower case text!,lower with Upper at end Z,EXACTLY8,exactly8,sixteen chars ok,sixteen chars oK,,a,Z,12345678901234567@".split(",");
+console.log(cased.map(function (c) { return c.toLowerCase() + "|" + c.toUpperCase(); }).join(","));
+var low = "words";
+console.log(low.toLowerCase() === low, low.toUpperCase(), low.toLowerCase().length, ("Wo" + "rds").toLowerCase());

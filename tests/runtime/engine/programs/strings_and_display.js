@@ -77,3 +77,26 @@ line`);
   console.log(new Array(120).fill(7));
   console.log(Array.from({ length: 26 }, (_, i) => String.fromCharCode(97 + i).repeat(i % 4 + 1)));
 }
+
+// Strict equality of strings: the same string, equal texts built apart (one
+// of them from wide characters), equal lengths with different text, and
+// different lengths sharing a prefix.
+{
+  const wide = 'caf\u00e9\u20ac';
+  const narrowFromWide = wide.slice(0, 4);
+  const built = ['c', 'a', 'f', String.fromCharCode(0xe9)].join('');
+  const pairs = [
+    [wide, wide], [narrowFromWide, 'caf\u00e9'], [built, narrowFromWide], ['\u20ac', wide.slice(4)],
+    ['abcd', 'abce'], ['\u20aca', '\u20acb'], ['ab', 'abc'], ['', ''], ['', 'a'], ['Program', 'Program'.slice(0)],
+  ];
+  console.log(pairs.map(([a, b]) => [a === b, b === a, a !== b, a.length === b.length].join(' ')));
+  const kind = (type) => {
+    switch (type) {
+      case 'Identifier': return 1;
+      case 'Identifiers': return 2;
+      case 'Ident' + 'ifier\u20ac'.slice(0, 5): return 3;
+      default: return 0;
+    }
+  };
+  console.log(kind('Identifier'), kind('Identifiers'), kind(['I', 'dentifier'].join('')), kind('identifier'), kind(''));
+}
