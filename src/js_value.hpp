@@ -36,6 +36,14 @@ struct JsCell {
 void js_cell_free(JsCell* cell) noexcept;
 
 class JsValue;
+// A value as its two words, which calls pass and return in registers. The
+// slow paths of the inline operators take and give values this way, so a
+// temporary they might see never has its address taken and can live in
+// registers on the fast path.
+struct JsRaw {
+    unsigned char tag;
+    unsigned long long bits;
+};
 // Wraps a compiled function (JsOwned parameters, JsOwned result) as a value.
 JsValue js_compiled_fn(void (*fp)(), JsValue (*thunk)(void (*)(), int, const JsValue*), int arity);
 
@@ -72,7 +80,10 @@ public:
     template <class... A>
     JsOwned operator()(A&&... args) const;
 
-    void reset() noexcept {
+    // Always inline, also on the paths that unwind an exception: a release
+    // left as a call there takes the handle's address, and every temporary of
+    // the expression then lives in memory on the straight path as well.
+    __attribute__((always_inline)) void reset() noexcept {
         if (tag_ == CELL) {
             JsCell* c = cell_;
             tag_ = UNDEF;
@@ -92,6 +103,13 @@ public:
         std::swap(tag_, o.tag_);
         std::swap(bits_, o.bits_);
     }
+
+    // The two words, without a reference of their own.
+    JsRaw raw() const noexcept { return {tag_, bits_}; }
+    // Adopts the reference `r` carries.
+    static JsValue from_raw(JsRaw r) noexcept { JsValue v; v.tag_ = Tag(r.tag); v.bits_ = r.bits; return v; }
+    // Hands this handle's reference on as two words, leaving undefined.
+    JsRaw into_raw() noexcept { JsRaw r = raw(); tag_ = UNDEF; bits_ = 0; return r; }
 
     // Raw access for the runtime library.
     Tag tag() const noexcept { return tag_; }
@@ -174,14 +192,14 @@ struct JsNumber {
 };
 JsNumber js_to_num(const JsValue& v);
 // Truthiness of a string, object, array, function or buffer.
-int js_truthy_cell(const JsValue& v);
+int js_truthy_cell(const JsCell* c);
 inline int js_truthy(const JsValue& v) {
     switch (v.tag()) {
     case JsValue::UNDEF:
     case JsValue::NUL: return 0;
     case JsValue::BOOL: return v.boolean();
     case JsValue::NUM: return v.num() != 0 && v.num() == v.num();  // 0, -0 and NaN are falsy
-    default: return js_truthy_cell(v);
+    default: return js_truthy_cell(v.cell());
     }
 }
 // ToString as a malloc'ed UTF-8 string that the caller frees.
@@ -189,17 +207,18 @@ char* js_to_cstr(const JsValue& v);
 
 // ---- operators ------------------------------------------------------------
 // Loops run through these with numbers nearly always, so the number-number case
-// is inline and every other case goes to the runtime's general `_any` form.
-JsValue js_add_any(const JsValue& a, const JsValue& b);
-JsValue js_sub_any(const JsValue& a, const JsValue& b);
-JsValue js_mul_any(const JsValue& a, const JsValue& b);
-JsValue js_div_any(const JsValue& a, const JsValue& b);
-JsValue js_mod_any(const JsValue& a, const JsValue& b);
-JsValue js_eq_any(const JsValue& a, const JsValue& b);
-JsValue js_lt_any(const JsValue& a, const JsValue& b);
-JsValue js_lte_any(const JsValue& a, const JsValue& b);
-JsValue js_gt_any(const JsValue& a, const JsValue& b);
-JsValue js_gte_any(const JsValue& a, const JsValue& b);
+// is inline and every other case goes to the runtime's general `_any` form,
+// which borrows the operands and returns a new reference.
+JsRaw js_add_any(JsRaw a, JsRaw b);
+JsRaw js_sub_any(JsRaw a, JsRaw b);
+JsRaw js_mul_any(JsRaw a, JsRaw b);
+JsRaw js_div_any(JsRaw a, JsRaw b);
+JsRaw js_mod_any(JsRaw a, JsRaw b);
+JsRaw js_eq_any(JsRaw a, JsRaw b);
+JsRaw js_lt_any(JsRaw a, JsRaw b);
+JsRaw js_lte_any(JsRaw a, JsRaw b);
+JsRaw js_gt_any(JsRaw a, JsRaw b);
+JsRaw js_gte_any(JsRaw a, JsRaw b);
 JsValue js_update_any(JsValue* p, double delta, bool prefix);
 
 namespace js_detail {
@@ -218,6 +237,9 @@ inline double mod(double x, double y) {
     }
     return __builtin_fmod(x, y);
 }
+inline JsValue any(JsRaw (*op)(JsRaw, JsRaw), const JsValue& a, const JsValue& b) {
+    return JsValue::from_raw(op(a.raw(), b.raw()));
+}
 inline JsValue update(JsValue* p, double delta, bool prefix) {
     if (p && p->tag() == JsValue::NUM) {
         double old = p->num();
@@ -229,38 +251,38 @@ inline JsValue update(JsValue* p, double delta, bool prefix) {
 }  // namespace js_detail
 
 inline JsValue js_add(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() + b.num()) : js_add_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() + b.num()) : js_detail::any(js_add_any, a, b);
 }
 inline JsValue js_sub(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() - b.num()) : js_sub_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() - b.num()) : js_detail::any(js_sub_any, a, b);
 }
 inline JsValue js_mul(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() * b.num()) : js_mul_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() * b.num()) : js_detail::any(js_mul_any, a, b);
 }
 inline JsValue js_div(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() / b.num()) : js_div_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_num(a.num() / b.num()) : js_detail::any(js_div_any, a, b);
 }
 inline JsValue js_mod(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_num(js_detail::mod(a.num(), b.num())) : js_mod_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_num(js_detail::mod(a.num(), b.num())) : js_detail::any(js_mod_any, a, b);
 }
 JsValue js_pow(const JsValue& a, const JsValue& b);
 inline JsValue js_eq(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() == b.num()) : js_eq_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() == b.num()) : js_detail::any(js_eq_any, a, b);
 }
 inline JsValue js_neq(const JsValue& a, const JsValue& b) {
     return JsValue::make_bool(!js_eq(a, b).boolean());
 }
 inline JsValue js_lt(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() < b.num()) : js_lt_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() < b.num()) : js_detail::any(js_lt_any, a, b);
 }
 inline JsValue js_lte(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() <= b.num()) : js_lte_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() <= b.num()) : js_detail::any(js_lte_any, a, b);
 }
 inline JsValue js_gt(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() > b.num()) : js_gt_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() > b.num()) : js_detail::any(js_gt_any, a, b);
 }
 inline JsValue js_gte(const JsValue& a, const JsValue& b) {
-    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() >= b.num()) : js_gte_any(a, b);
+    return js_detail::both_num(a, b) ? JsValue::make_bool(a.num() >= b.num()) : js_detail::any(js_gte_any, a, b);
 }
 // == and != (=== and !== are js_eq and js_neq).
 JsValue js_loose_eq(const JsValue& a, const JsValue& b);

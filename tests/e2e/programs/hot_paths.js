@@ -134,3 +134,44 @@ console.log(piece + -0, piece + 1e21, piece + 1.5, piece + -7, "é" + 42, "" + 5
 var long = "x".repeat(300);
 console.log((long + 7).length, (7 + long).slice(0, 3), (long + "é").length);
 console.log("Hello, World! abcxyz ABCXYZ 123".toUpperCase(), "Hello, World! abcxyz ABCXYZ 123".toLowerCase());
+
+// operators on objects: each operand's valueOf runs once, the left one first
+var order = JSON.parse("[]");
+var left = { valueOf: function () { order.push("l"); return 7; } };
+var right = { valueOf: function () { order.push("r"); return 2; } };
+var arithmetic = (left - right) + " " + (left * right) + " " + (left / right) + " " + (left % right) + " " + (left + right);
+console.log(arithmetic, order.join(""));
+order = JSON.parse("[]");
+var compared = (left < right) + " " + (left > right) + " " + (left <= right) + " " + (left >= right);
+console.log(compared, order.join(""), JSON.parse("[5]") - 1, "3" * "4");
+console.log("b" > "a", "a" >= "b", "10" < "9", 10 < "9", null >= 0, undefined < 1, "x" - 1, true + true);
+
+// temporaries that hold strings are released when a call in the expression throws
+function boom(n) {
+  if (n % 3 === 0) throw { message: "boom " + n };
+  return "v" + n;
+}
+var caught = 0, joined = "";
+for (var b = 0; b < 9; b++) {
+  try {
+    joined = joined + ("<" + boom(b)) + (b + ">");
+  } catch (err) {
+    caught++;
+  }
+}
+console.log(caught, joined);
+
+// texts read again and again take the layouts learnt the first time, keys in any order
+var texts = '{"a":1,"b":2}|{"b":1,"a":2}|{"a":1,"a":2,"b":3}|{"x":1,"2":2,"1":3}|{"x":1,"2":2,"x":4,"1":3}|{"a":{"a":{}},"b":[]}'.split("|");
+for (var round = 0; round < 3; round++) {
+  for (var t = 0; t < texts.length; t++) {
+    var read = JSON.parse(texts[t]);
+    if (round === 2) console.log(JSON.stringify(read), Object.keys(read).join(" "));
+  }
+}
+// members taken away or JSON written again while an object is being written
+var shrinking = { a: { toJSON: function () { delete shrinking.b; return 1; } }, b: 2, c: 3 };
+console.log(JSON.stringify(shrinking), JSON.stringify(shrinking));
+var nested = { x: { toJSON: function () { return JSON.stringify({ in: JSON.parse("[1, {\"deep\": 2}]") }); } }, y: JSON.parse("[3, [4]]") };
+console.log(JSON.stringify(nested), JSON.stringify(nested));
+console.log(JSON.parse("[0, 9, 10, 99, 100, 101, 12345, 9007199254740991, -1, -10, -100, -12345, 4294967296]").join(","));
