@@ -128,3 +128,48 @@ for (var v = 0; v < 3; v++) wide.push({ a: v, b: 1, c: 2, d: 3, e: 4, f: v * 2 }
 wide[1].g = "g";
 delete wide[0].c;
 console.log(JSON.stringify(wide), wide[2].f, wide[1].e, wide[0].c);
+
+// objects used as maps by keys computed at run time: keys alike in length and
+// end letters, keys moved by deletes, an object switching to a key index, and
+// keys that look like indices or are special
+var words = "ab axb ayb b ba abc acc ab".split(" ");
+var maps = JSON.parse("[]");
+for (var mi = 0; mi < 3; mi++) maps.push({});
+for (var pass = 0; pass < 3; pass++)
+  for (var wi = 0; wi < words.length; wi++) {
+    var m = maps[(wi + pass) % 3], w = words[wi].toLowerCase().replace("", "");
+    m[w] = (m[w] || 0) + wi + 1;
+  }
+console.log(JSON.stringify(maps), maps[0]["ab"], maps[1]["a" + "xb"], maps[2]["zz"]);
+var moved = {};
+var names = "one two three four five".split(" ");
+for (var ni = 0; ni < names.length; ni++) moved[names[ni]] = ni;
+for (var round = 0; round < 3; round++) {
+  var gone = names[(round * 2) % names.length];
+  console.log(moved[gone], moved["fi" + "ve"]);
+  delete moved[gone];
+  console.log(moved[gone], moved["th" + "ree"], Object.keys(moved).join(","));
+  moved[gone] = "back" + round;
+  moved["fi" + "ve"] = moved["fi" + "ve"] + 10;
+  console.log(moved[gone], Object.keys(moved).join(","));
+}
+var many = {};
+for (var k = 0; k < 40; k++) {
+  many["k" + k] = k;
+  if (k % 7 === 3) delete many["k" + (k - 2)];
+}
+var sum = 0;
+for (var k = 0; k < 40; k++) sum += many["k" + k] === undefined ? 1000 : many["k" + k];
+console.log(sum, Object.keys(many).length, many["k" + 39], many["k" + 1]);
+var odd = {};
+var oddKeys = JSON.parse('["1", "01", "a\\u0000b", "a\\u0000c", "h\\u00e9", "\\ud83d\\ude00", "", "4294967295", "length"]');
+for (var oi = 0; oi < oddKeys.length; oi++) odd[oddKeys[oi]] = oi;
+for (var oi = 0; oi < oddKeys.length; oi++) odd[oddKeys[oi]] += 100;
+var seen = JSON.parse("[]");
+for (var oi = 0; oi < oddKeys.length; oi++) seen.push(odd[oddKeys[oi]]);
+console.log(seen.join(" "), JSON.stringify(Object.keys(odd)), odd[1], odd["0" + "1"]);
+function counted() {}
+var fkey = "len" + "gth";
+counted[fkey] = 9;
+counted["ta" + "g"] = "t";
+console.log(counted[fkey], counted["ta" + "g"], counted.tag);
