@@ -175,3 +175,45 @@ console.log(JSON.stringify(shrinking), JSON.stringify(shrinking));
 var nested = { x: { toJSON: function () { return JSON.stringify({ in: JSON.parse("[1, {\"deep\": 2}]") }); } }, y: JSON.parse("[3, [4]]") };
 console.log(JSON.stringify(nested), JSON.stringify(nested));
 console.log(JSON.parse("[0, 9, 10, 99, 100, 101, 12345, 9007199254740991, -1, -10, -100, -12345, 4294967296]").join(","));
+
+// array methods by name: one name met on strings and arrays, names built at run time, sparse arrays
+function arr(text) { return JSON.parse(text); }
+var names = arr('["slice", "indexOf", "includes", "at", "concat", "toString", "join"]');
+var seen = arr("[]");
+for (var round = 0; round < 2; round++) {
+  for (var k = 0; k < names.length; k++) {
+    var n = names[k];
+    var onArr = arr('[3, "b", 3]')[n](1), onStr = typeof "b3b"[n] === "function" ? "b3b"[n](1) : "none";
+    seen.push(n + "=" + JSON.stringify(onArr) + "/" + JSON.stringify(onStr));
+  }
+}
+console.log(seen.join(" "));
+var dyn = arr("[]");
+var verbs = arr('["unshift", "shift"]');
+verbs.unshift("pu" + "sh", "po" + "p");
+for (var j = 0; j < 6; j++) console.log(verbs[j % 4], dyn[verbs[j % 4]](j), JSON.stringify(dyn));
+var sp = arr("[1, 2]");
+for (var j = 0; j < 3; j++) {
+  sp[10 + j * 5] = j;
+  console.log(sp.push(j), sp.length, sp.indexOf(j), sp.join("|"), sp.slice(-3).length);
+}
+console.log(sp.pop(), sp.shift(), sp.length, JSON.stringify(sp.concat(arr("[7]"), 8)));
+// join: numbers of every kind, strings still being built, separators that are not strings
+var piece = "x";
+for (var j = 0; j < 5; j++) piece = piece + j;
+var nums = arr("[1, -2, 0.5, 1e21, 1e-7, 123456789012]");
+nums.push(-0, NaN, Infinity, -Infinity);
+var mixed = arr('["é", ""]');
+mixed.unshift(piece);
+mixed.push(42);
+var one = arr("[]");
+one.push(piece);
+console.log(nums.join(), mixed.join(" + "), one.join(), arr("[]").join("x"), JSON.stringify(arr('[""]').join()));
+var abc = arr("[1, 2, 3]");
+console.log(abc.join(undefined), abc.join(null), abc.join(0));
+var holes = arr('[1, null, [2, [3, "a"]], "b"]');
+holes.push(undefined);
+console.log(holes.join("-"), abc.toString(), String(abc), abc.join(abc));
+var loop = arr("[1, 2]");
+loop.push(loop, "T");
+console.log(loop.join("/"));
