@@ -83,8 +83,8 @@ console.log(isNaN(parseInt("x")), isFinite(10), isFinite(1 / 0));
 console.log(Number("  12 "), Number("0x10"), Number(null), Number(true));
 
 // remainders of whole numbers past 2^53, where an integer division stands in for fmod
-var seed = 42;
-for (var r = 0; r < 3; r++) seed = (seed * 1103515245 + 12345) % 2147483648;
-console.log(seed, (2 ** 60 + 4096) % 7, 1e19 % 1000003, 18446744073709550000 % 97, 2 ** 64 % 10);
+var rnd = 42;
+for (var r = 0; r < 3; r++) rnd = (rnd * 1103515245 + 12345) % 2147483648;
+console.log(rnd, (2 ** 60 + 4096) % 7, 1e19 % 1000003, 18446744073709550000 % 97, 2 ** 64 % 10);
 console.log(2 ** 63 % 2 ** 52, 9007199254740994 % 3, 1e300 % 7, 4e18 % 0.5, 4e18 % 1.5, 1 / (2 ** 60 % 4));
 console.log(-(2 ** 60) % 7, 2 ** 60 % -7, 2 ** 60 % 9007199254740993, 2 ** 60 % 2 ** 53, 1e19 % Infinity);
