@@ -91,3 +91,10 @@ t("own null", function () { return Object.prototype.hasOwnProperty.call(null, "x
 t("join null", function () { return AP.join.call(null); });
 t("map undefined", function () { return AP.map.call(undefined, twice); });
 t("forEach null", function () { return AP.forEach.call(null, twice); });
+
+// apply spreads an array-like argument list
+function three(a, b, c) { return String(a) + "," + String(b) + "," + String(c); }
+t("apply array-like", function () { return three.apply(null, like('{"0":"a","2":"c","length":3}')); });
+t("apply nullish", function () { return three.apply(null, null) + " " + three.apply(null); });
+t("apply string", function () { return three.apply(null, "ab"); });
+t("apply too long", function () { return three.apply(null, like('{"length":1000000}')); });
