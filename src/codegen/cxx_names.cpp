@@ -98,13 +98,24 @@ bool computedMember(const nlohmann::json& node) {
     return it != node.end() && it->is_boolean() && it->get<bool>();
 }
 
-// Whether a walk passes from an object of this type into its member `field`.
-bool entersMember(const std::string& type, bool computed, std::string_view field) {
-    if (!computed && field == "property" && type == "MemberExpression") return false;
-    if (!computed && field == "key" && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
-        return false;
-    return field != "label" && type != "MetaProperty";
-}
+// Which members of an object of this type a walk passes into: not the name after a dot, a plain
+// property or method key, a label, nor anything of a MetaProperty.
+class MemberFilter {
+public:
+    MemberFilter(const std::string& type, bool computed)
+        : none_(type == "MetaProperty"),
+          skipProperty_(!computed && type == "MemberExpression"),
+          skipKey_(!computed && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition")) {}
+
+    bool enters(std::string_view field) const {
+        if (none_ || field == "label") return false;
+        if (skipProperty_ && field == "property") return false;
+        return !(skipKey_ && field == "key");
+    }
+
+private:
+    bool none_, skipProperty_, skipKey_;
+};
 
 // Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods
 // and non-computed members, and labels, are left out) and counts in `renamed` those cxxName changes.
@@ -127,9 +138,9 @@ void visitNames(Json& node, int& renamed) {
         }
         return;
     }
-    const bool computed = computedMember(node);
+    const MemberFilter filter(type, computedMember(node));
     for (auto it = node.begin(); it != node.end(); ++it)
-        if (it->is_structured() && entersMember(type, computed, it.key())) visitNames(*it, renamed);
+        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
 }
 
 // The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
@@ -141,11 +152,10 @@ void visitTreeNames(Node& node, int& renamed) {
     if (node.children.empty()) return;
     static const std::string noType;
     const std::string* typeMember = stringMember(node.json, "type");
-    const bool computed = computedMember(node.json);
+    const MemberFilter filter(typeMember ? *typeMember : noType, computedMember(node.json));
     const std::vector<const char*> fields = childFieldNames(node);
     for (std::size_t i = 0; i < node.children.size() && i < fields.size(); ++i)
-        if (entersMember(typeMember ? *typeMember : noType, computed, fields[i]))
-            visitTreeNames(node.children[i], renamed);
+        if (filter.enters(fields[i])) visitTreeNames(node.children[i], renamed);
 }
 
 // A symbol "<id>_<name>" of the module with its name part mapped.
