@@ -2,15 +2,16 @@
 #include "codegen/cxx_names.h"
 
 #include <cctype>
-#include <set>
 #include <string_view>
+#include <unordered_set>
 #include <type_traits>
 #include <utility>
 
 namespace {
 
-const std::set<std::string, std::less<>>& reservedNames() {
-    static const std::set<std::string, std::less<>> names = {
+// Looked up for every name of the program, hence hashed; the literals outlive the table.
+const std::unordered_set<std::string_view>& reservedNames() {
+    static const std::unordered_set<std::string_view> names = {
         // C++ keywords and alternative tokens (JavaScript's own keywords never reach here, but listing
         // the whole set keeps the rule simple).
         "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
