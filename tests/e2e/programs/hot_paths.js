@@ -162,6 +162,24 @@ console.log(growing.length, growing.slice(-4).join(" "), growing[0] <= growing[1
 var texts7 = "abcdefg abcdefgh abcdefga abcdef abcdefg\u0000 abcdefg\u0000a abcdefg ab\u0000 ab a zzzzzzzzz zzzzzzz".split(" ");
 for (var t = 0; t < 40; t++) texts7.push("w" + ((t * 7919) % 23), "abcdefg" + (t % 5));
 console.log(JSON.stringify(texts7.sort()));
+// objects and strings held only by the array while a comparator empties it,
+// refills it with other kinds, or throws; default order of mixed kinds
+var rows = JSON.parse("[]");
+for (var ri = 0; ri < 200; ri++) rows.push({ k: (ri * 7919) % 97, s: "v" + ri });
+var rowCalls = 0;
+var emptied = rows.slice();
+emptied.sort(function (a, b) { if (++rowCalls === 300) { emptied.length = 0; emptied.push("x"); } return a.k - b.k; });
+console.log(emptied.length, emptied[0].s, emptied[199].s, emptied[100].k);
+rowCalls = 0;
+var stopped = rows.slice();
+try { stopped.sort(function (a, b) { if (++rowCalls === 700) throw { message: "halt" }; return b.k - a.k; }); } catch (e) { console.log(e.message, stopped[0].s, stopped[199].s); }
+var shrunk = plain.slice();
+rowCalls = 0;
+shrunk.sort(function (a, b) { if (++rowCalls === 10) { shrunk.length = 3; shrunk.push({ z: 1 }, "str"); } return a - b; });
+console.log(shrunk.length, shrunk[0], shrunk[299], typeof shrunk[300]);
+var kinds = JSON.parse("[]");
+for (var q = 0; q < 120; q++) kinds.push(q % 5 === 0 ? q : q % 5 === 1 ? "\u00e9" + q : q % 5 === 2 ? undefined : q % 5 === 3 ? null : "s" + (q % 7) + "xxxxxxxx");
+console.log(kinds.sort().slice(0, 14).join(","), kinds.sort().slice(-30, -20).join(","), kinds.length);
 
 // + joins strings and numbers as their text
 var piece = "n";
