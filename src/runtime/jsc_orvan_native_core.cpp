@@ -63,6 +63,7 @@ JSC_COLD_CODE_END
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"
 #include "runtime/core/operators.inc"
+#include "runtime/core/array_sort.inc"
 #include "runtime/core/arrays.inc"
 JSC_COLD_CODE_BEGIN
 #include "runtime/core/sparse_array_methods.inc"

@@ -127,6 +127,59 @@ try {
   console.log(err.message, kept.join(""));
 }
 console.log("é z a É \ud83d\ude00 \uffff".split(" ").sort().join(" "));
+// long arrays of numbers: comparators up and down, ties of different numbers
+// keep their first order, -0 beside 0, undefined last, partial and throwing
+// comparators, one that adds to the array, and a named function
+var gen = 11;
+var many = JSON.parse("[]");
+var plain = JSON.parse("[]");
+for (var m = 0; m < 300; m++) {
+  gen = (gen * 1103515245 + 12345) % 2147483648;
+  plain.push((gen % 4000) / 4 - 300);
+  many.push(m % 50 === 7 ? -0 : m % 50 === 9 ? 0 : m % 61 === 3 ? undefined : plain[m]);
+}
+var signed = function (v) { return v === 0 && 1 / v < 0 ? "-0" : String(v); };
+var orders = JSON.parse("[]");
+orders.push(function (x, y) { return x - y; }, function (x, y) { return y - x; },
+  function (x, y) { return Math.floor(x / 100) - Math.floor(y / 100); },
+  function (x, y) { return (x % 7) - (y % 7); }, function (x, y) { return x < y ? "-1" : x > y ? true : null; });
+for (var o = 0; o < orders.length; o++) console.log(plain.slice().sort(orders[o]).join(" "));
+for (var o2 = 0; o2 < 3; o2++) console.log(many.slice().sort(orders[o2]).map(signed).join(" "));
+function byValue(x, y) { return x - y; }
+console.log(plain.slice(0, 200).sort(byValue).slice(90, 110).join(" "));
+var guarded = plain.slice(0, 100);
+var seenCalls = 0;
+try {
+  guarded.sort(function (x, y) { if (++seenCalls === 50) throw { message: "enough" }; return x - y; });
+} catch (err) {
+  console.log(err.message, guarded.slice(0, 8).map(signed).join(" "));
+}
+var growing = plain.slice(0, 80);
+var added = 0;
+growing.sort(function (x, y) { if (added++ === 5) growing.push("late", "tail"); return x - y; });
+console.log(growing.length, growing.slice(-4).join(" "), growing[0] <= growing[1]);
+// plain sorts of ASCII texts: shared beginnings, seven and eight letters, NULs, repeats
+var texts7 = "abcdefg abcdefgh abcdefga abcdef abcdefg\u0000 abcdefg\u0000a abcdefg ab\u0000 ab a zzzzzzzzz zzzzzzz".split(" ");
+for (var t = 0; t < 40; t++) texts7.push("w" + ((t * 7919) % 23), "abcdefg" + (t % 5));
+console.log(JSON.stringify(texts7.sort()));
+// objects and strings held only by the array while a comparator empties it,
+// refills it with other kinds, or throws; default order of mixed kinds
+var rows = JSON.parse("[]");
+for (var ri = 0; ri < 200; ri++) rows.push({ k: (ri * 7919) % 97, s: "v" + ri });
+var rowCalls = 0;
+var emptied = rows.slice();
+emptied.sort(function (a, b) { if (++rowCalls === 300) { emptied.length = 0; emptied.push("x"); } return a.k - b.k; });
+console.log(emptied.length, emptied[0].s, emptied[199].s, emptied[100].k);
+rowCalls = 0;
+var stopped = rows.slice();
+try { stopped.sort(function (a, b) { if (++rowCalls === 700) throw { message: "halt" }; return b.k - a.k; }); } catch (e) { console.log(e.message, stopped[0].s, stopped[199].s); }
+var shrunk = plain.slice();
+rowCalls = 0;
+shrunk.sort(function (a, b) { if (++rowCalls === 10) { shrunk.length = 3; shrunk.push({ z: 1 }, "str"); } return a - b; });
+console.log(shrunk.length, shrunk[0], shrunk[299], typeof shrunk[300]);
+var kinds = JSON.parse("[]");
+for (var q = 0; q < 120; q++) kinds.push(q % 5 === 0 ? q : q % 5 === 1 ? "\u00e9" + q : q % 5 === 2 ? undefined : q % 5 === 3 ? null : "s" + (q % 7) + "xxxxxxxx");
+console.log(kinds.sort().slice(0, 14).join(","), kinds.sort().slice(-30, -20).join(","), kinds.length);
 
 // + joins strings and numbers as their text
 var piece = "n";
