@@ -132,8 +132,9 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
         entryStatics.insert(name);
     }
     // The entry's module.exports, where its code mentions `module`.
-    if (mentionsModule(entry.ast)) os << "static JsValue " << entry.id << "_exports;\n";
-    if (!names.empty() || mentionsModule(entry.ast)) os << "\n";
+    const bool exportsStatic = mentionsModule(entry.ast);
+    if (exportsStatic) os << "static JsValue " << entry.id << "_exports;\n";
+    if (!names.empty() || exportsStatic) os << "\n";
     return names;
 }
 

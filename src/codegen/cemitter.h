@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -68,20 +69,42 @@ struct LocalShadow {
 // names alone (a function body starts from its parameters).
 class OwnedLocalsScope {
 public:
-    explicit OwnedLocalsScope(std::set<std::string>& locals) : locals_(locals), saved_(locals) {}
+    // A block only ever adds names (the guards inside it put back what they found), so leaving it
+    // takes out what it added. The names in force are only looked at, not copied: a block at the top
+    // of a program with thousands of top-level names would otherwise copy all of them.
+    explicit OwnedLocalsScope(std::set<std::string>& locals)
+        : locals_(locals), blockStart_(locals.begin(), locals.end()), function_(false) {}
     // The names in force are moved aside, not copied: a program with thousands of top-level names
     // would otherwise copy all of them for every function it holds.
     OwnedLocalsScope(std::set<std::string>& locals, std::set<std::string> start)
-        : locals_(locals), saved_(std::move(locals)) {
+        : locals_(locals), saved_(std::move(locals)), function_(true) {
         locals_ = std::move(start);
     }
-    ~OwnedLocalsScope() { locals_ = std::move(saved_); }
+    ~OwnedLocalsScope() {
+        if (function_) {
+            locals_ = std::move(saved_);
+            return;
+        }
+        if (locals_.size() == blockStart_.size()) return;
+        // Both lists are in the set's order and the names of blockStart_ are all still there.
+        auto kept = blockStart_.begin();
+        for (auto it = locals_.begin(); it != locals_.end();) {
+            if (kept != blockStart_.end() && *it == *kept) {
+                ++kept;
+                ++it;
+            } else {
+                it = locals_.erase(it);
+            }
+        }
+    }
     OwnedLocalsScope(const OwnedLocalsScope&) = delete;
     OwnedLocalsScope& operator=(const OwnedLocalsScope&) = delete;
 
 private:
     std::set<std::string>& locals_;
-    std::set<std::string> saved_;
+    std::vector<std::string_view> blockStart_;  // a block's names at its start (they live in locals_)
+    std::set<std::string> saved_;               // a function's enclosing names
+    bool function_;
 };
 
 // Lowers the ordered module list into one C++ translation unit against the runtime library.

@@ -2,14 +2,16 @@
 #include "codegen/cxx_names.h"
 
 #include <cctype>
-#include <set>
+#include <string_view>
+#include <unordered_set>
 #include <type_traits>
 #include <utility>
 
 namespace {
 
-const std::set<std::string>& reservedNames() {
-    static const std::set<std::string> names = {
+// Looked up for every name of the program, hence hashed; the literals outlive the table.
+const std::unordered_set<std::string_view>& reservedNames() {
+    static const std::unordered_set<std::string_view> names = {
         // C++ keywords and alternative tokens (JavaScript's own keywords never reach here, but listing
         // the whole set keeps the rule simple).
         "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
@@ -66,14 +68,14 @@ const std::set<std::string>& reservedNames() {
 }
 
 // The name without its trailing underscores.
-std::string stem(const std::string& name) {
+std::string_view stem(std::string_view name) {
     size_t end = name.size();
     while (end > 0 && name[end - 1] == '_') --end;
     return name.substr(0, end);
 }
 
 // The runtime's own identifiers share the generated file's global scope.
-bool runtimeSpelling(const std::string& base) {
+bool runtimeSpelling(std::string_view base) {
     static const char* const prefixes[] = {"js_", "jsc_", "jsrt_", "JS_", "__jsc", "__orvan"};
     for (const char* prefix : prefixes)
         if (base.compare(0, std::char_traits<char>::length(prefix), prefix) == 0) return true;
@@ -81,10 +83,40 @@ bool runtimeSpelling(const std::string& base) {
     return base.size() > 2 && base.compare(0, 2, "Js") == 0 && std::isupper(static_cast<unsigned char>(base[2]));
 }
 
-bool mangled(const std::string& name) {
-    const std::string base = stem(name);
+bool mangled(std::string_view name) {
+    const std::string_view base = stem(name);
     return !base.empty() && (reservedNames().count(base) > 0 || runtimeSpelling(base));
 }
+
+// The string member `key` of a JSON object, or null when it is missing or not a string.
+const std::string* stringMember(const nlohmann::json& node, const char* key) {
+    auto it = node.find(key);
+    return it != node.end() && it->is_string() ? &it->get_ref<const std::string&>() : nullptr;
+}
+
+bool computedMember(const nlohmann::json& node) {
+    auto it = node.find("computed");
+    return it != node.end() && it->is_boolean() && it->get<bool>();
+}
+
+// Which members of an object of this type a walk passes into: not the name after a dot, a plain
+// property or method key, a label, nor anything of a MetaProperty.
+class MemberFilter {
+public:
+    MemberFilter(const std::string& type, bool computed)
+        : none_(type == "MetaProperty"),
+          skipProperty_(!computed && type == "MemberExpression"),
+          skipKey_(!computed && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition")) {}
+
+    bool enters(std::string_view field) const {
+        if (none_ || field == "label") return false;
+        if (skipProperty_ && field == "property") return false;
+        return !(skipKey_ && field == "key");
+    }
+
+private:
+    bool none_, skipProperty_, skipKey_;
+};
 
 // Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods
 // and non-computed members, and labels, are left out) and counts in `renamed` those cxxName changes.
@@ -96,35 +128,20 @@ void visitNames(Json& node, int& renamed) {
         return;
     }
     if (!node.is_object()) return;
-    const std::string type = node.value("type", "");
+    static const std::string noType;
+    const std::string* typeMember = stringMember(node, "type");
+    const std::string& type = typeMember ? *typeMember : noType;
     if (type == "Identifier") {
         auto it = node.find("name");
-        if (it != node.end() && it->is_string() && mangled(it->template get<std::string>())) {
-            if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get<std::string>());
+        if (it != node.end() && it->is_string() && mangled(it->template get_ref<const std::string&>())) {
+            if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get_ref<const std::string&>());
             ++renamed;
         }
         return;
     }
-    const bool computed = node.value("computed", false);
-    for (auto it = node.begin(); it != node.end(); ++it) {
-        const std::string& field = it.key();
-        if (!computed && field == "property" && type == "MemberExpression") continue;
-        if (!computed && field == "key" &&
-            (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
-            continue;
-        if (field == "label" || type == "MetaProperty") continue;
-        visitNames(*it, renamed);
-    }
-}
-
-// Whether the walk above passes from a node into its member `field`.
-bool entersField(const nlohmann::json& node, const std::string& field) {
-    const std::string type = node.value("type", "");
-    const bool computed = node.value("computed", false);
-    if (!computed && field == "property" && type == "MemberExpression") return false;
-    if (!computed && field == "key" && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition"))
-        return false;
-    return field != "label" && type != "MetaProperty";
+    const MemberFilter filter(type, computedMember(node));
+    for (auto it = node.begin(); it != node.end(); ++it)
+        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
 }
 
 // The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
@@ -134,9 +151,12 @@ template <class Node>
 void visitTreeNames(Node& node, int& renamed) {
     visitNames(node.json, renamed);
     if (node.children.empty()) return;
-    const std::vector<std::string> fields = childFieldNames(node);
+    static const std::string noType;
+    const std::string* typeMember = stringMember(node.json, "type");
+    const MemberFilter filter(typeMember ? *typeMember : noType, computedMember(node.json));
+    const std::vector<const char*> fields = childFieldNames(node);
     for (std::size_t i = 0; i < node.children.size() && i < fields.size(); ++i)
-        if (entersField(node.json, fields[i])) visitTreeNames(node.children[i], renamed);
+        if (filter.enters(fields[i])) visitTreeNames(node.children[i], renamed);
 }
 
 // A symbol "<id>_<name>" of the module with its name part mapped.

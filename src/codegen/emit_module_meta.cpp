@@ -14,7 +14,7 @@ std::string CEmitter::currentModuleFile() const {
 }
 
 bool CEmitter::mentionsModule(const ASTNode& node) {
-    if (node.type == "Identifier" && identName(node) == "module") return true;
+    if (node.type == "Identifier" && jsonStringRef(node, "name") == "module") return true;
     for (const ASTNode& child : node.children)
         if (mentionsModule(child)) return true;
     return false;

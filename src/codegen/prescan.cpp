@@ -32,15 +32,15 @@ void CEmitter::warnAsyncSubtree(const ASTNode& node, const std::string& path) {
                      p, node.type.c_str());
         return;
     }
-    if (node.type == "Identifier" && jsonString(node, "name") == "Promise") {
+    if (node.type == "Identifier" && jsonStringRef(node, "name") == "Promise") {
         std::fprintf(stderr,
                      "orvan: warning (%s): Promise/global async requires the embedded QuickJS + libuv path; "
                      "static codegen has no Promises.\n",
                      p);
         return;
     }
-    if (node.type == "UnaryExpression" && jsonString(node, "operator") == "typeof" && !node.children.empty() &&
-        node.children[0].type == "Identifier" && jsonString(node.children[0], "name") == "Promise") {
+    if (node.type == "UnaryExpression" && jsonStringRef(node, "operator") == "typeof" && !node.children.empty() &&
+        node.children[0].type == "Identifier" && jsonStringRef(node.children[0], "name") == "Promise") {
         std::fprintf(stderr,
                      "orvan: warning (%s): Promise/async detection at runtime is limited to QuickJS-hosted code.\n",
                      p);
@@ -51,7 +51,7 @@ void CEmitter::warnAsyncSubtree(const ASTNode& node, const std::string& path) {
 
 void CEmitter::scanLoweringSubtree(const ASTNode& node) {
     if (node.type == "Identifier") {
-        const std::string name = jsonString(node, "name");
+        const std::string& name = jsonStringRef(node, "name");
         if (isTimerName(name)) needUv = true;
         if (name == "eval") needQuickJs = true;
     } else if (node.type == "CallExpression" && !node.children.empty()) {
@@ -87,7 +87,7 @@ void CEmitter::noteBuiltinNeeds(const std::string& specifier) {
 void CEmitter::collectBareRequireRuntimeFlags(const ASTNode& node) {
     if (node.type == "CallExpression" && !node.children.empty()) {
         const ASTNode& callee = node.children[0];
-        if (callee.type == "Identifier" && jsonString(callee, "name") == "require") {
+        if (callee.type == "Identifier" && jsonStringRef(callee, "name") == "require") {
             const std::string specifier = requireArg(node);
             if (!isRelativeRequire(specifier)) noteBuiltinNeeds(specifier);
         }

@@ -27,7 +27,7 @@ bool holdsLoop(const ASTNode& node) {
     return false;
 }
 
-std::string nameOf(const ASTNode& identifier) { return jsonString(identifier, "name"); }
+const std::string& nameOf(const ASTNode& identifier) { return jsonStringRef(identifier, "name"); }
 
 // Collects every name used otherwise than as the callee of a call that runs once: `repeated` is true
 // inside loops and function bodies, where a call may run any number of times.

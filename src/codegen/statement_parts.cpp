@@ -112,7 +112,10 @@ void CEmitter::emitStatementParts(const ASTNode& program, const std::vector<cons
                                   const std::string& partName, std::ostringstream& parts, std::ostringstream& body) {
     // A statement that leaves a C++ local behind (a destructuring declaration at the top) ties every
     // statement after it to the function that declares it; the owned names tell when that happens.
-    const std::set<std::string> atStart = ownedLocals;
+    // Statements at this level only ever add owned names (the scopes below restore what they found),
+    // so an unchanged count is an unchanged set, and a program with thousands of top-level names does
+    // not compare them all after every statement.
+    const size_t ownedAtStart = ownedLocals.size();
     if (stmts.size() <= kStatementsPerPart) {
         for (const ASTNode* stmt : stmts) emit(*stmt, body);
         return;
@@ -134,12 +137,12 @@ void CEmitter::emitStatementParts(const ASTNode& program, const std::vector<cons
     for (size_t i = 0; i < stmts.size(); ++i) {
         // Loops and run-once statements go to parts of their own where the names allow.
         const bool loops = weigher.loopsLong(*stmts[i]);
-        if (inPart > 0 && loops != partLoops && ownedLocals == atStart) closePart();
+        if (inPart > 0 && loops != partLoops && ownedLocals.size() == ownedAtStart) closePart();
         if (inPart == 0) partLoops = loops;
         partLoops = partLoops || loops;
         emit(*stmts[i], part);
         ++inPart;
-        if ((inPart >= kStatementsPerPart || part.tellp() > kPartBytes) && ownedLocals == atStart) closePart();
+        if ((inPart >= kStatementsPerPart || part.tellp() > kPartBytes) && ownedLocals.size() == ownedAtStart) closePart();
     }
     closePart();
 }

@@ -15,6 +15,14 @@ inline std::string jsonString(const ASTNode& node, const char* key) {
     return std::string();
 }
 
+// The JSON member `key` of a node when it is a string, else the empty string, without a copy: for the
+// passes that visit every node and only compare or look up what they read.
+inline const std::string& jsonStringRef(const ASTNode& node, const char* key) {
+    static const std::string none;
+    auto it = node.json.find(key);
+    return it != node.json.end() && it->is_string() ? it->get_ref<const std::string&>() : none;
+}
+
 // The JSON member `key` of a node when it is a string, else `fallback`.
 inline std::string jsonStringOr(const ASTNode& node, const char* key, const char* fallback) {
     auto it = node.json.find(key);

@@ -99,18 +99,18 @@ const std::vector<ChildField>* namedChildFields(const std::string& type) {
     return row == table.end() ? nullptr : &row->second;
 }
 
-std::vector<std::string> childFieldNames(const ASTNode& node) {
+std::vector<const char*> childFieldNames(const ASTNode& node) {
     // A node's JSON keeps each member's kind and, in arrays, which elements are objects, so the
     // children can be traced back to their members.
-    std::vector<std::string> names;
+    std::vector<const char*> names;
     auto add = [&](const char* name, bool array) {
         auto it = node.json.find(name);
         if (it == node.json.end()) return;
         if (array && it->is_array()) {
             for (const auto& el : *it)
-                if (el.is_object()) names.emplace_back(name);
+                if (el.is_object()) names.push_back(name);
         } else if (!array && it->is_object()) {
-            names.emplace_back(name);
+            names.push_back(name);
         }
     };
     if (const FieldList* fields = namedChildFields(node.type)) {

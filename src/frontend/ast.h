@@ -35,8 +35,8 @@ struct ChildField {
 const std::vector<ChildField>* namedChildFields(const std::string& type);
 extern const char* const kGenericChildFields[13];
 
-// The member each of node's children came from, in child order.
-std::vector<std::string> childFieldNames(const ASTNode& node);
+// The member each of node's children came from, in child order (names from the static tables).
+std::vector<const char*> childFieldNames(const ASTNode& node);
 
 // Builds ASTNode trees from ESTree JSON.
 class Parser {

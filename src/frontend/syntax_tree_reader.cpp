@@ -1,8 +1,7 @@
 #include "frontend/syntax_tree_reader.h"
 
 #include <cstdint>
-#include <map>
-#include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,73 +11,76 @@ namespace {
 
 using json = nlohmann::json;
 
-// A JSON object once read: the node it makes, and its plain members for the JSON of the node
-// that holds it.
-struct Built {
-    ASTNode node;
-    json plain;
-};
-
-// A member or array element once read. Arrays inside arrays keep no elements: the tree holds
-// them as empty arrays.
+// A member or array element once read: a plain value, an object (the node it makes and its plain
+// members for the JSON of the node that holds it) or an array. Arrays inside arrays keep no
+// elements: the tree holds them as empty arrays.
 struct Value {
     enum Kind { Plain, Object, Array } kind = Plain;
     json scalar;
-    std::unique_ptr<Built> object;
+    ASTNode node;
+    json plain;
     std::vector<Value> elements;
 };
 
+// An object or array being read. Objects have few members, so they are kept in a list searched
+// from the front; a repeated key keeps its last value.
 struct Frame {
-    bool isObject;
-    std::map<std::string, Value> members;  // a repeated key keeps its last value
+    bool isObject = false;
+    std::vector<std::pair<std::string, Value>> members;
     std::string key;
     std::vector<Value> elements;
+
+    Value* member(std::string_view name) {
+        for (auto& m : members)
+            if (m.first == name) return &m.second;
+        return nullptr;
+    }
 };
 
-std::unique_ptr<Built> buildObject(std::map<std::string, Value>& members) {
-    auto built = std::make_unique<Built>();
-    ASTNode& node = built->node;
-    auto t = members.find("type");
-    node.type = (t != members.end() && t->second.kind == Value::Plain && t->second.scalar.is_string())
-                    ? t->second.scalar.get<std::string>()
-                    : "<unknown>";
+Value buildObject(Frame& frame) {
+    Value built;
+    built.kind = Value::Object;
+    ASTNode& node = built.node;
+    const Value* t = frame.member("type");
+    node.type = (t && t->kind == Value::Plain && t->scalar.is_string()) ? t->scalar.get<std::string>()
+                                                                          : "<unknown>";
 
     // The children first, then the JSON, whose object members are the children's plain members.
-    std::vector<const Value*> childValues;
+    std::vector<Value*> childValues;
     auto takeObject = [&](const char* name) {
-        auto it = members.find(name);
-        if (it != members.end() && it->second.kind == Value::Object) childValues.push_back(&it->second);
+        Value* v = frame.member(name);
+        if (v && v->kind == Value::Object) childValues.push_back(v);
     };
     auto takeArray = [&](const char* name) {
-        auto it = members.find(name);
-        if (it == members.end() || it->second.kind != Value::Array) return;
-        for (const Value& el : it->second.elements)
+        Value* v = frame.member(name);
+        if (!v || v->kind != Value::Array) return;
+        for (Value& el : v->elements)
             if (el.kind == Value::Object) childValues.push_back(&el);
     };
     if (const std::vector<ChildField>* fields = namedChildFields(node.type)) {
         for (const ChildField& f : *fields) f.array ? takeArray(f.name) : takeObject(f.name);
     } else {
         for (const char* name : kGenericChildFields) {
-            auto it = members.find(name);
-            if (it == members.end()) continue;
-            if (it->second.kind == Value::Array)
+            const Value* v = frame.member(name);
+            if (!v) continue;
+            if (v->kind == Value::Array)
                 takeArray(name);
-            else if (it->second.kind == Value::Object)
+            else if (v->kind == Value::Object)
                 takeObject(name);
         }
     }
     node.children.reserve(childValues.size());
-    for (const Value* v : childValues) node.children.push_back(std::move(v->object->node));
+    for (Value* v : childValues) node.children.push_back(std::move(v->node));
 
     json::object_t own, plain;
-    for (auto& [key, value] : members) {
+    for (auto& [key, value] : frame.members) {
         switch (value.kind) {
         case Value::Plain:
-            plain.emplace_hint(plain.end(), key, value.scalar);
-            own.emplace_hint(own.end(), key, std::move(value.scalar));
+            plain.emplace(key, value.scalar);
+            own.emplace(std::move(key), std::move(value.scalar));
             break;
         case Value::Object:
-            own.emplace_hint(own.end(), key, std::move(value.object->plain));
+            own.emplace(std::move(key), std::move(value.plain));
             break;
         case Value::Array: {
             json::array_t items;
@@ -87,17 +89,17 @@ std::unique_ptr<Built> buildObject(std::map<std::string, Value>& members) {
                 if (el.kind == Value::Plain)
                     items.push_back(std::move(el.scalar));
                 else if (el.kind == Value::Object)
-                    items.push_back(std::move(el.object->plain));
+                    items.push_back(std::move(el.plain));
                 else
                     items.push_back(json::array());
             }
-            own.emplace_hint(own.end(), key, std::move(items));
+            own.emplace(std::move(key), std::move(items));
             break;
         }
         }
     }
     node.json = std::move(own);
-    built->plain = std::move(plain);
+    built.plain = std::move(plain);
     return built;
 }
 
@@ -118,26 +120,24 @@ public:
 
     bool start_object(std::size_t) { return open(true); }
     bool key(json::string_t& k) {
-        if (!tooDeep) stack.back().key = std::move(k);
+        if (!tooDeep) stack[openFrames - 1].key = std::move(k);
         return true;
     }
     bool end_object() {
         if (close()) return true;
-        Frame frame = std::move(stack.back());
-        stack.pop_back();
-        Value v;
-        v.kind = Value::Object;
-        v.object = buildObject(frame.members);
+        Frame& frame = stack[--openFrames];
+        Value v = buildObject(frame);
+        frame.members.clear();
         return put(std::move(v));
     }
     bool start_array(std::size_t) { return open(false); }
     bool end_array() {
         if (close()) return true;
-        Frame frame = std::move(stack.back());
-        stack.pop_back();
+        Frame& frame = stack[--openFrames];
         Value v;
         v.kind = Value::Array;
-        if (stack.empty() || stack.back().isObject) v.elements = std::move(frame.elements);
+        if (openFrames == 0 || stack[openFrames - 1].isObject) v.elements = std::move(frame.elements);
+        frame.elements.clear();
         return put(std::move(v));
     }
 
@@ -154,7 +154,7 @@ public:
             const char* name = root.kind == Value::Array ? "array" : root.scalar.type_name();
             throw std::runtime_error(std::string("Parser::parseNode: expected JSON object, got ") + name);
         }
-        return std::move(root.object->node);
+        return std::move(root.node);
     }
 
 private:
@@ -164,8 +164,12 @@ private:
         if (++depth > kMaxSyntaxTreeDepth && !tooDeep) {
             tooDeep = true;
             stack.clear();
+            openFrames = 0;
         }
-        if (!tooDeep) stack.push_back(Frame{isObject, {}, {}, {}});
+        if (tooDeep) return true;
+        // Frames closed earlier are used again, with the room their lists already have.
+        if (openFrames == stack.size()) stack.emplace_back();
+        stack[openFrames++].isObject = isObject;
         return true;
     }
     // True when the closing value is not built.
@@ -180,13 +184,16 @@ private:
         return put(std::move(v));
     }
     bool put(Value v) {
-        if (stack.empty()) {
+        if (openFrames == 0) {
             root = std::move(v);
-        } else if (stack.back().isObject) {
-            Frame& f = stack.back();
-            f.members.insert_or_assign(std::move(f.key), std::move(v));
+        } else if (stack[openFrames - 1].isObject) {
+            Frame& f = stack[openFrames - 1];
+            if (Value* same = f.member(f.key))
+                *same = std::move(v);
+            else
+                f.members.emplace_back(std::move(f.key), std::move(v));
         } else {
-            stack.back().elements.push_back(std::move(v));
+            stack[openFrames - 1].elements.push_back(std::move(v));
         }
         return true;
     }
@@ -194,7 +201,8 @@ private:
     bool restore;
     bool tooDeep = false;
     std::size_t depth = 0;
-    std::vector<Frame> stack;
+    std::vector<Frame> stack;  // frames below openFrames are open, the rest wait to be used again
+    std::size_t openFrames = 0;
     Value root;
 };
 

@@ -68,6 +68,9 @@ JSC_COLD_CODE_BEGIN
 #include "runtime/core/sparse_array_methods.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/calls.inc"
+JSC_COLD_CODE_BEGIN
+#include "runtime/core/prototype_calls.inc"
+JSC_COLD_CODE_END
 #include "runtime/core/json.inc"
 JSC_COLD_CODE_BEGIN
 #include "runtime/core/value_display.inc"

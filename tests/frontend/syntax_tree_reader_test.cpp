@@ -65,6 +65,13 @@ TEST(SyntaxTreeReader, BuildsTheTreeTheJsonReaderBuilds) {
            "arguments":[]}]})",
         R"({"left":{"type":"Identifier"},"body":{"type":"BlockStatement"}})",
         R"({"type":7,"argument":{"type":"Literal"}})",
+        // siblings and cousins of different shapes, read one after another at the same depths
+        R"({"type":"Program","body":[{"type":"VariableDeclaration","kind":"var","declarations":[{"type":
+           "VariableDeclarator","id":{"type":"Identifier","name":"a"},"init":{"type":"ObjectExpression",
+           "properties":[{"type":"Property","key":{"type":"Identifier","name":"k"},"value":{"type":"Literal",
+           "value":1,"raw":"1"},"computed":false,"kind":"init"}]}}]},{"type":"EmptyStatement"},{"type":
+           "ExpressionStatement","expression":{"type":"Identifier","name":"b"}},{"type":"BlockStatement",
+           "body":[]}]})",
         // escapes, non-ASCII text, numbers of every kind, a repeated key (the last one counts)
         R"({"type":"Literal","value":"q\"b\\s\/n\n\t\b\f\r\u0001\u00e9\ud83d\ude00 \u2028","raw":"é😀",
            "n":[0,-1,1.5,-0.0,1e300,2.5E-8,18446744073709551615,-9223372036854775808,12345678901234567890123],

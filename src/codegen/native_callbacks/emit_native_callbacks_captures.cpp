@@ -53,7 +53,7 @@ void CEmitter::reportClosureCaptures(const ASTNode& node, std::vector<std::set<s
         return;
     }
     if (node.type == "Identifier" && enclosing.size() >= 2) {
-        const std::string name = jsonString(node, "name");
+        const std::string& name = jsonStringRef(node, "name");
         if (enclosing.back().count(name)) return;
         for (size_t i = 0; i + 1 < enclosing.size(); ++i) {
             if (!enclosing[i].count(name)) continue;

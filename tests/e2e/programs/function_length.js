@@ -65,3 +65,13 @@ declared.length = 9;
 console.log(declared.length, declared.name);
 console.log(delete pair.length, pair.length, pair.name, pair(2, 3));
 console.log(delete declared.length, declared.length);
+
+// length and name are own properties of every function until deleted; neither is enumerable
+function ownProps(a, b) { return a; }
+var expr = function (x) { return x; };
+console.log(ownProps.hasOwnProperty("length"), ownProps.hasOwnProperty("name"), ownProps.hasOwnProperty("other"));
+console.log(expr.hasOwnProperty("length"), expr.hasOwnProperty("name"), Math.max.hasOwnProperty("name"));
+console.log(Object.prototype.hasOwnProperty.call(expr, "length"), Object.keys(ownProps).length, "name" in ownProps);
+console.log(delete ownProps.length, ownProps.hasOwnProperty("length"), ownProps.length, "length" in ownProps);
+console.log(delete ownProps.name, ownProps.hasOwnProperty("name"), JSON.stringify(ownProps.name), "name" in ownProps);
+console.log(ownProps(4), expr.hasOwnProperty("name"), expr.name);
