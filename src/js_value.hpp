@@ -175,12 +175,30 @@ inline JsValue JS_UNDEFINED() { return JsValue(); }
 inline JsValue JS_NULL() { return JsValue::make_null(); }
 inline JsValue JS_BOOL(int b) { return JsValue::make_bool(b != 0); }
 inline JsValue JS_NUM(double d) { return JsValue::make_num(d); }
-JsValue JS_STR(const char* s);
+// A string from a literal's text. The runtime keeps, per thread, the string
+// it made last from each literal address; a literal in read-only memory found
+// again at its address is that string, with no call. Everything else (a first
+// use, text in writable memory) goes to the runtime.
+constexpr std::size_t JS_LITERAL_STRINGS = 1024;
+extern __thread JsCell* jsc_literal_strings[JS_LITERAL_STRINGS];
+extern __thread const char* jsc_literal_keys[JS_LITERAL_STRINGS];
+JsValue js_literal_string(const char* s);
+inline JsValue JS_STR(const char* s) {
+    const std::size_t at = (std::size_t)s & (JS_LITERAL_STRINGS - 1);
+    if (__builtin_expect(s && jsc_literal_keys[at] == s, 1)) {
+        JsCell* c = jsc_literal_strings[at];
+        ++c->refs;
+        return JsValue::adopt(c);
+    }
+    return js_literal_string(s);
+}
 // A string literal that holds NUL characters.
 JsValue js_str_len(const char* s, std::size_t len);
 inline JsValue js_undefined() { return JsValue(); }
 JsValue js_str(const char* s);
 inline JsValue js_clone_value(const JsValue& v) { return v; }
+// A clone of a value about to be dropped (a call's result) is that value.
+inline JsValue js_clone_value(JsValue&& v) { return std::move(v); }
 inline void js_dispose_value(JsValue* v) { if (v) v->reset(); }
 
 // ToNumber result: a double, whose explicit (long long) cast applies
@@ -412,6 +430,11 @@ void js_length_compiled_fn(void (*fp)(), int length);
 // Array-taking entry points behind the variadic templates.
 JsValue js_call_argv(const JsValue& fn, int argc, const JsValue* argv);
 JsValue js_method_call_argv(const JsValue& obj, const JsValue& name, int argc, const JsValue* argv);
+// A method call with the caller's own argument values lent for the call: the
+// array holds their two words and no references of its own, so passing them
+// costs no count changes (the runtime takes references where the call could
+// run code that drops the originals).
+JsValue js_method_call_lent(const JsValue& obj, const JsValue& name, int argc, const JsRaw* argv);
 
 namespace js_detail {
 inline const JsValue& as_value(const JsValue& v) { return v; }
@@ -424,10 +447,15 @@ JsValue call(const JsValue& fn, const A&... args) {
     const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
     return js_call_argv(fn, (int)sizeof...(A), argv);
 }
+template <std::size_t N>
+struct LentArgs {
+    JsRaw words[N + 1];
+};
+// One expression, so the values lent (a compiled function's value made for
+// the call among them) outlive the call.
 template <class... A>
 JsValue method(const JsValue& obj, const JsValue& name, const A&... args) {
-    const JsValue argv[sizeof...(A) + 1] = {JsValue(as_value(args))...};
-    return js_method_call_argv(obj, name, (int)sizeof...(A), argv);
+    return js_method_call_lent(obj, name, (int)sizeof...(A), LentArgs<sizeof...(A)>{{as_value(args).raw()...}}.words);
 }
 
 template <class... P, std::size_t... I>

@@ -116,6 +116,25 @@ TEST(Strings, LiteralStringsOfAThreadAreReleasedWhenItEnds) {
     EXPECT_EQ(str(JS_STR("made on a worker thread")), "made on a worker thread");
 }
 
+// Long strings dropped on a thread lend their cells to its next ones: one
+// handed on keeps its own text, and the thread's kept cells go when it ends.
+TEST(Strings, LongStringsOfAThreadKeepTheirTextWhenCellsAreReused) {
+    JsValue kept;
+    std::thread worker([&kept] {
+        JsValue s = JS_STR("a text long enough to need a block of its own");
+        for (int i = 0; i < 100; ++i) {
+            JsValue part = js_jsc_cm2(s, JS_STR("slice"), JS_NUM(i % 7), JS_NUM(30));
+            if (i == 50) kept = js_jsc_cm0(part, JS_STR("toUpperCase"));
+        }
+    });
+    worker.join();
+    for (int i = 0; i < 40; ++i) {
+        JsValue other = js_jsc_cm2(JS_STR("another text long enough for a block"), JS_STR("slice"), JS_NUM(i % 5), JS_NUM(33));
+        EXPECT_EQ(str(other).size(), 33u - i % 5);
+    }
+    EXPECT_EQ(str(kept), " TEXT LONG ENOUGH TO NEED A B");
+}
+
 // One-character strings are shared per thread: one handed on outlives the
 // thread that made it, and the thread's own table is given back with it.
 TEST(Strings, SharedCharactersOfAThreadOutliveItWhenHandedOn) {

@@ -217,3 +217,44 @@ console.log(holes.join("-"), abc.toString(), String(abc), abc.join(abc));
 var loop = arr("[1, 2]");
 loop.push(loop, "T");
 console.log(loop.join("/"));
+// joins of whole numbers at every digit width, signs, -0 and fractions beside them
+var widths = JSON.parse("[]");
+for (var p = 1, k = 0; k < 17; k++, p *= 10) widths.push(p - 1, p, -p, -(p - 1));
+widths.push(9007199254740991, -9007199254740991, -0, 0);
+console.log(widths.join(","));
+console.log(widths.join("").length, widths.join("\u00e9").length, widths.join("").slice(40, 60));
+var mixed = JSON.parse("[]");
+mixed.push(1, 0.5, -0, 1e21, 2e-7, "x", "\u00e9t\u00e9", 12345678901234567890, NaN, -Infinity);
+console.log(mixed.join(";"), mixed.join(), mixed.toString());
+var texts = JSON.parse("[]");
+texts.push("caf\u00e9", 42, "\ud83d\ude00", "", -7);
+console.log(texts.join(" | "), texts.join(" | ").length, texts.join("").length);
+var long = JSON.parse("[]");
+for (var j = 0; j < 120; j++) long.push(j * 37, "w" + j);
+var lj = long.join("-");
+console.log(lj.length, lj.slice(0, 30), lj.slice(-30), long.join("\u00e9").length);
+console.log(JSON.parse("[]").join(","), JSON.parse("[7]").join(","), JSON.parse('["a"]').join("xyz"));
+// + of strings and numbers around the length where the text is put together on the stack
+var piece = "";
+for (var n = 0; n < 120; n++) piece = piece + "ab";
+for (var extra = 270; extra < 290; extra += 3) {
+  var left = piece + piece.slice(0, extra - 240);
+  var sum = left + (extra * 1000003);
+  var sum2 = (extra - 1e9) + left;
+  var sum3 = left + "\u00e9\u00e8";
+  console.log(left.length, sum.length, sum.slice(-12), sum2.slice(0, 14), sum2.length, sum3.length, sum3.slice(-3));
+}
+console.log("x" + 0 + -0 + 1e21 + 0.25 + -5 + 9007199254740991, "\u00e9" + 12 + "\ud83d", ("\ud83d" + "\ude00").length);
+// fresh containers from JSON text: each call its own
+var a1 = JSON.parse("[]"), a2 = JSON.parse("[]"), o1 = JSON.parse("{}"), o2 = JSON.parse("{}");
+a1.push(1, 2, 3);
+o1.k = 1;
+console.log(a1.length, a2.length, a1 === a2, JSON.stringify(o1), JSON.stringify(o2), o1 === o2, JSON.parse(" [ ] ").length);
+try { JSON.parse("[}"); } catch (e) { console.log(e.name, e.message); }
+try { JSON.parse("{]"); } catch (e) { console.log(e.name, e.message); }
+// push with several values and of the array itself; shift down to empty
+var q = JSON.parse("[]");
+console.log(q.push(), q.push("a", "b", "c"), q.push(q.length), q.push(q), q.length, q[4] === q);
+var drained = JSON.parse("[]");
+while (q.length) drained.push(typeof q.shift());
+console.log(drained.join(" "), q.shift(), q.length);

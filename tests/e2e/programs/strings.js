@@ -135,3 +135,18 @@ var cased = "already lower case text!,lower with Upper at end Z,EXACTLY8,exactly
 console.log(cased.map(function (c) { return c.toLowerCase() + "|" + c.toUpperCase(); }).join(","));
 var low = "words";
 console.log(low.toLowerCase() === low, low.toUpperCase(), low.toLowerCase().length, ("Wo" + "rds").toLowerCase());
+
+// indices past the int range, fractional, negative, NaN and -0 on ASCII text
+var idx = "0123456789abcdefghij";
+console.log(idx.slice(-3.5, 1e10), idx.charAt(2.7), idx.substring(NaN, -0), idx.at(-1), idx.charCodeAt(2147483648),
+  idx.slice(2147483647.5), idx.substr(-2147483649, 3), idx.indexOf("a", -1e300), idx.startsWith("9", 9.99), idx.endsWith("j", Infinity));
+
+// long strings made and dropped in a loop, some of them kept: each keeps its own text
+var kept = JSON.parse("[]");
+var base = "The quick brown fox jumps over the lazy dog, again and again";
+for (var q = 0; q < 120; q++) {
+  var piece = base.slice(q % 17, 20 + (q % 23)).toUpperCase();
+  var other = piece.toLowerCase().slice(1);
+  if (q % 9 === 0) kept.push(piece, other);
+}
+console.log(kept.join("|"), kept.length);
