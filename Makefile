@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 QJS_SRC    := deps/node_modules/qjsc/deps/quickjs_2021_03_27
 QJS_OUT    := vendor/quickjs
 QJS_OBJS   := quickjs.o dtoa.o libregexp.o libunicode.o cutils.o quickjs-libc.o
-QJS_CFLAGS := -O2 -fPIC -D_GNU_SOURCE -DCONFIG_VERSION=\"2021-03-27\" -DCONFIG_BIGNUM \
+QJS_CFLAGS := -O2 -fPIC -fno-semantic-interposition -D_GNU_SOURCE -DCONFIG_VERSION=\"2021-03-27\" -DCONFIG_BIGNUM \
               -Wno-array-bounds -Wno-format-truncation -Wno-stringop-overflow
 APT_PKGS   := nlohmann-json3-dev libuv1-dev libssl-dev pkg-config libgtk-3-dev \
               libwebkit2gtk-4.1-dev xvfb xauth imagemagick fonts-dejavu-core curl wrk g++ cmake \
@@ -58,9 +58,29 @@ $(QJS_OUT)/patched/quickjs.c: tools/quickjs-extras/patch_engine.sh deps/node_mod
 	@mkdir -p $(QJS_OUT)/patched
 	bash tools/quickjs-extras/patch_engine.sh $(QJS_SRC)/quickjs.c $@
 
-$(QJS_OUT)/obj/quickjs.o: tools/quickjs-extras/quickjs_with_extras.c $(QJS_OUT)/patched/quickjs.c
-	@mkdir -p $(QJS_OUT)/obj
-	gcc $(QJS_CFLAGS) -I$(QJS_OUT)/patched -I$(QJS_SRC) -c tools/quickjs-extras/quickjs_with_extras.c -o $@
+# The interpreter is compiled twice: once counting its branches and calls, run
+# by train_engine over a sample program (the front end's parser and Babel, its
+# heaviest work), then for good with those counts. Code the run never reached
+# keeps the ordinary optimisation (-fprofile-partial-training), since programs
+# that embed the engine use much of it. Both compiles write the same object
+# path, by which the counts are found.
+QJS_TRAIN := $(QJS_OUT)/train
+QJS_COUNTS = -fprofile-$(1)=$(abspath $(QJS_TRAIN))/counts
+QJS_ENGINE_CC = gcc $(QJS_CFLAGS) -I$(QJS_OUT)/patched -I$(QJS_SRC) -c tools/quickjs-extras/quickjs_with_extras.c \
+                -o $(QJS_TRAIN)/quickjs.o
+
+$(QJS_OUT)/obj/quickjs.o: tools/quickjs-extras/quickjs_with_extras.c $(QJS_OUT)/patched/quickjs.c \
+                          tools/quickjs-extras/train_engine.c tools/quickjs-extras/training_sample.js \
+                          esprima.js babel.min.js $(addprefix $(QJS_OUT)/obj/,dtoa.o libregexp.o libunicode.o cutils.o)
+	@rm -rf $(QJS_TRAIN) && mkdir -p $(QJS_TRAIN) $(QJS_OUT)/obj
+	$(QJS_ENGINE_CC) $(call QJS_COUNTS,generate)
+	gcc -O2 -I$(QJS_SRC) tools/quickjs-extras/train_engine.c $(QJS_TRAIN)/quickjs.o \
+	    $(addprefix $(QJS_OUT)/obj/,dtoa.o libregexp.o libunicode.o cutils.o) -fprofile-generate -lm -ldl -lpthread \
+	    -o $(QJS_TRAIN)/train_engine
+	$(QJS_TRAIN)/train_engine esprima.js babel.min.js tools/quickjs-extras/training_sample.js
+	$(QJS_ENGINE_CC) $(call QJS_COUNTS,use) -fprofile-partial-training -Wno-missing-profile
+	mv -f $(QJS_TRAIN)/quickjs.o $@
+	rm -rf $(QJS_TRAIN)
 
 $(QJS_OUT)/obj/%.o: deps/node_modules/.package-lock.json
 	@mkdir -p $(QJS_OUT)/obj
