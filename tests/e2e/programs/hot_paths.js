@@ -311,3 +311,31 @@ console.log(q.push(), q.push("a", "b", "c"), q.push(q.length), q.push(q), q.leng
 var drained = JSON.parse("[]");
 while (q.length) drained.push(typeof q.shift());
 console.log(drained.join(" "), q.shift(), q.length);
+
+// push of one value: the new length, arrays shared by two names, sparse and
+// emptied arrays, objects kept alive by the array alone, push of non-arrays
+var fill = JSON.parse("[]");
+var alias = fill;
+var lens = 0;
+for (var p = 0; p < 1000; p++) lens += fill.push(p % 3 ? p : { n: p });
+console.log(lens, alias.length, alias[999], alias[3].n, fill.push(fill) === alias.length, fill[1000] === alias);
+fill[1000] = null;
+var holed = JSON.parse("[1]");
+holed[50] = 2;
+console.log(holed.push("x"), holed.length, holed[51], holed[10], JSON.stringify(holed.slice(49)));
+var drained = JSON.parse("[1, 2]");
+drained.length = 0;
+console.log(drained.push(7), drained.pop(), drained.push(undefined), drained.length, drained[0]);
+var pusher = JSON.parse('{"items": []}');
+pusher.push = function (v) { pusher.items.push(v * 2); return "own"; };
+console.log(pusher.push(4), pusher.items[0], "ab".concat("c"), pusher.push(5), pusher.items.length);
+
+// default-order sorts of primitives change the array itself; one holding
+// arrays compares their texts
+var prims = JSON.parse('[3, "b", null, true, 20, "a", false, 1]');
+prims.push(undefined);
+var primsAlias = prims;
+console.log(prims.sort() === primsAlias, JSON.stringify(primsAlias), primsAlias.length);
+var nested = JSON.parse('[[2, 1], "10", [1], 3]');
+nested.push(nested[0]);
+console.log(JSON.stringify(nested.sort()), nested[3] === nested[4]);
