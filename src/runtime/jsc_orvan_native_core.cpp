@@ -36,6 +36,7 @@
 #include <dlfcn.h>
 #include <elf.h>
 #include <link.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <map>
