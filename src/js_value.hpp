@@ -305,8 +305,8 @@ inline JsValue js_gte(const JsValue& a, const JsValue& b) {
 // == and != (=== and !== are js_eq and js_neq).
 JsValue js_loose_eq(const JsValue& a, const JsValue& b);
 JsValue js_loose_neq(const JsValue& a, const JsValue& b);
-JsValue js_and(const JsValue& a, const JsValue& b);
-JsValue js_or(const JsValue& a, const JsValue& b);
+inline JsValue js_and(const JsValue& a, const JsValue& b) { return js_truthy(a) ? b : a; }
+inline JsValue js_or(const JsValue& a, const JsValue& b) { return js_truthy(a) ? a : b; }
 inline JsValue js_not(const JsValue& a) { return JsValue::make_bool(!js_truthy(a)); }
 JsValue js_neg(const JsValue& a);
 JsValue js_typeof(const JsValue& a);
@@ -381,11 +381,25 @@ inline std::size_t js_key_hint(const char* key, const JsShape* s) {
 JsValue js_obj_get_literal(const JsValue& obj, const char* key);
 void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
 
+// The start of every string cell: its length in UTF-16 code units, kept
+// current for pending concatenations too, so `s.length` reads one word.
+struct JsStringHead : JsCell {
+    std::size_t u16len = 0;
+};
+constexpr unsigned char JS_STRING_KIND = 1;
+// Whether the key is the literal "length", decided while compiling: a key the
+// compiler cannot see (the function not inlined) answers false and costs nothing.
+inline bool js_length_key(const char* key) {
+    return __builtin_constant_p(__builtin_strcmp(key, "length")) && __builtin_strcmp(key, "length") == 0;
+}
+
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
     if (__builtin_expect(obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND, 1)) {
         const JsObjectHead* o = static_cast<const JsObjectHead*>(obj.cell());
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
         if (__builtin_expect(h.key == key && h.shape == o->shape && h.fixed, 1)) return o->slots[h.slot];
+    } else if (js_length_key(key) && obj.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND) {
+        return JsValue::make_num((double)(long long)static_cast<const JsStringHead*>(obj.cell())->u16len);  // far below 2^63
     }
     return js_obj_get_literal(obj, key);
 }

@@ -339,3 +339,25 @@ console.log(prims.sort() === primsAlias, JSON.stringify(primsAlias), primsAlias.
 var nested = JSON.parse('[[2, 1], "10", [1], 3]');
 nested.push(nested[0]);
 console.log(JSON.stringify(nested.sort()), nested[3] === nested[4]);
+
+// .length at one site across kinds: strings (long joins still pending, UTF-16
+// units of non-ASCII and astral text), objects with a length key, arrays, functions
+var rope = "";
+for (var i = 0; i < 30; i++) rope += "ab" + i;
+function two(a, b) {}
+var sized = JSON.parse('["", "é", "日本語", "😀x", {"length": 7}, {"length": "no"}, [1, 2, 3], {}]');
+sized.push(rope);
+sized.push(rope + "😀");
+sized.push(two);
+var lens = JSON.parse("[]");
+for (var i = 0; i < sized.length; i++) lens.push(sized[i].length);
+console.log(lens.join(" "), rope.length === rope.split("").length);
+// || and && on every falsy value and a few truthy ones
+var vals = JSON.parse('[0, "", null, false, "0", " ", [], {}, -1]');
+vals.push(-0);
+vals.push(NaN);
+vals.push(undefined);
+vals.push(Infinity);
+var seen = JSON.parse("[]");
+for (var i = 0; i < vals.length; i++) seen.push(String(vals[i] || "or") + "/" + String(vals[i] && "and"));
+console.log(seen.join(" "));
