@@ -61,6 +61,10 @@ pieces=(
   'e.get=function(t){return e.getAt(t.hub,t.parentPath,t.parent,t.container,t.listKey,t.key)},e.getAt=function(r,a,n,s,o,i){if('
   'return uN.get({listKey:e,parentPath:r,parent:a,container:n,key:o}).setContext(t)}):uN.get({parentPath:this,parent:a,container:a,key:e}).setContext(t)'
   'return uN.getAt(void 0,r,a,n,e,o).setContext(t)}):uN.getAt(void 0,this,a,a,void 0,e).setContext(t)'
+  'e.node.left,a=this.exported,n=this.imported,s=this.scope;if(!Ae(r)){for(var o,i=!1,d=e.get("body").scope,c=0,l=Object.keys(Ny(r));c<l.length;c++){var u=l[c];s.getBinding(u)===t.getBinding(u)&&(a.has(u)&&(i=!0,d.hasOwnBinding(u)&&d.rename(u)),n.has(u)&&!o&&(o=u))}if(!i&&!o)return;e.ensureBlock();var p=e.get("body"),f=t.generateUidIdentifierBasedOnNode(r);e.get("left").replaceWith(eo("let",[to(om(f))])),t.registerDeclaration(e.get("left")),i&&p.unshiftContainer("body",js(ds("=",r,f))),o&&p.unshiftContainer("body",js(RB(o)))}}};'
+  'e.node.left,a=this.exported,n=this.imported,s=this.scope;if(!Ae(r)){for(var o,i=!1,d=e.get("body").scope,c=0,l=Object.keys(Ny(r));c<l.length;c++){var u=l[c];s.getBinding(u)===t.getBinding(u)&&(a.has(u)&&(i=!0,d.hasOwnBinding(u)&&d.rename(u)),n.has(u)&&!o&&(o=u))}if(!i&&!o)return;e.ensureBlock();var p=e.get("body"),f=t.generateUidIdentifierBasedOnNode(r);e.get("left").replaceWith(eo("let",[to(om(f))])),t.registerDeclaration(e.get("left")),i&&p.unshiftContainer("body",js(ds("=",r,f))),o&&p.unshiftContainer("body",js(RB(o)))}}},jBu={UpdateExpression:jB.UpdateExpression};'
+  'e.traverse(jB,C)}(e,S,g)'
+  'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
