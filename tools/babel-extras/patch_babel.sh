@@ -24,6 +24,24 @@
 # - The CommonJS rewrite walks the program's top level to add export
 #   assignments after declarations of exported names; with nothing exported
 #   the walk changes nothing and is left out.
+# - The same rewrite then walks the whole program once more to replace
+#   references to imported and exported names. With neither, the only thing
+#   the walk can still do is requeue update expressions (`x++` on a name bound
+#   at the top level), so it visits those alone: every other visitor would
+#   look its name up in the two empty maps and change nothing.
+# - The traversal loops over visitor keys and visitor functions with Babel's
+#   for-of helper: per loop an iterator, a bound `next` and per step a native
+#   call and a result object. Those loops always walk arrays, so they index
+#   them; the helper itself walks an array by index too (an array's own
+#   iterator reads the same elements in the same order).
+# - Each visit of a list or a child made a WeakSet of the nodes seen in its
+#   queue and an empty priority queue. Most queues hold one path: the set is
+#   made from the second node on (a plain Set; it lives only during the
+#   visit), the priority queue when something is first put in it.
+# - Making a path for a child went through an options object per call; the
+#   traversal now passes the same values directly.
+# - type_checks.js turns the node-type checks' `switch` over type names into
+#   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
 set -euo pipefail
 in=$1 out=$2
@@ -61,8 +79,8 @@ pieces=(
   'e.get=function(t){return e.getAt(t.hub,t.parentPath,t.parent,t.container,t.listKey,t.key)},e.getAt=function(r,a,n,s,o,i){if('
   'return uN.get({listKey:e,parentPath:r,parent:a,container:n,key:o}).setContext(t)}):uN.get({parentPath:this,parent:a,container:a,key:e}).setContext(t)'
   'return uN.getAt(void 0,r,a,n,e,o).setContext(t)}):uN.getAt(void 0,this,a,a,void 0,e).setContext(t)'
-  'e.node.left,a=this.exported,n=this.imported,s=this.scope;if(!Ae(r)){for(var o,i=!1,d=e.get("body").scope,c=0,l=Object.keys(Ny(r));c<l.length;c++){var u=l[c];s.getBinding(u)===t.getBinding(u)&&(a.has(u)&&(i=!0,d.hasOwnBinding(u)&&d.rename(u)),n.has(u)&&!o&&(o=u))}if(!i&&!o)return;e.ensureBlock();var p=e.get("body"),f=t.generateUidIdentifierBasedOnNode(r);e.get("left").replaceWith(eo("let",[to(om(f))])),t.registerDeclaration(e.get("left")),i&&p.unshiftContainer("body",js(ds("=",r,f))),o&&p.unshiftContainer("body",js(RB(o)))}}};'
-  'e.node.left,a=this.exported,n=this.imported,s=this.scope;if(!Ae(r)){for(var o,i=!1,d=e.get("body").scope,c=0,l=Object.keys(Ny(r));c<l.length;c++){var u=l[c];s.getBinding(u)===t.getBinding(u)&&(a.has(u)&&(i=!0,d.hasOwnBinding(u)&&d.rename(u)),n.has(u)&&!o&&(o=u))}if(!i&&!o)return;e.ensureBlock();var p=e.get("body"),f=t.generateUidIdentifierBasedOnNode(r);e.get("left").replaceWith(eo("let",[to(om(f))])),t.registerDeclaration(e.get("left")),i&&p.unshiftContainer("body",js(ds("=",r,f))),o&&p.unshiftContainer("body",js(RB(o)))}}},jBu={UpdateExpression:jB.UpdateExpression};'
+  'o&&p.unshiftContainer("body",js(RB(o)))}}};function wB('
+  'o&&p.unshiftContainer("body",js(RB(o)))}}},jBu={UpdateExpression:jB.UpdateExpression};function wB('
   'e.traverse(jB,C)}(e,S,g)'
   'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
 )
@@ -79,5 +97,6 @@ node -e '
   let text = fs.readFileSync(inp, "utf8");
   for (let i = 0; i < pairs.length; i += 2) text = text.split(pairs[i]).join(pairs[i + 1]);
   fs.writeFileSync(out + ".tmp", text);
-  fs.renameSync(out + ".tmp", out);
 ' "$in" "$out" "${pieces[@]}"
+node "$(dirname "$0")/type_checks.js" "$out.tmp"
+mv -f "$out.tmp" "$out"
