@@ -40,6 +40,11 @@
 #   visit), the priority queue when something is first put in it.
 # - Making a path for a child went through an options object per call; the
 #   traversal now passes the same values directly.
+# - Every path had an array of the traversal contexts it is being visited in,
+#   empty once its visit ends, and paths outlive the traversal: one empty
+#   array per node of the program stayed in memory to the end. A path out of
+#   every visit now shares one empty array (only ever read: the array a path
+#   pushes to is its own, made on its first push).
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -83,6 +88,12 @@ pieces=(
   'o&&p.unshiftContainer("body",js(RB(o)))}}},jBu={UpdateExpression:jB.UpdateExpression};function wB('
   'e.traverse(jB,C)}(e,S,g)'
   'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
+  'lN=4,uN=function(){function e(e,t){this.contexts=[],'
+  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){this.contexts=pathNoContexts,'
+  'function qN(e){this.contexts.push(e),'
+  'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
+  'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
+  'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):(this.contexts=pathNoContexts,this.setContext(void 0))}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
