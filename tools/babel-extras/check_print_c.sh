@@ -9,6 +9,7 @@ set -euo pipefail
 old=$(cd "$1" && pwd) new=$(cd "$2" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+mkdir "$work/inputs"
 node bench/gen_compile_inputs.js "$work/inputs" >/dev/null
 # Each run starts in an empty directory: the compiler reads the libraries from
 # the working directory before its own.

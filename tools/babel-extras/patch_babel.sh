@@ -45,6 +45,13 @@
 #   array per node of the program stayed in memory to the end. A path out of
 #   every visit now shares one empty array (only ever read: the array a path
 #   pushes to is its own, made on its first push).
+# - Visiting a path read its removed, shouldSkip, shouldStop and inList
+#   properties, each a getter call on the path's prototype; the visit reads
+#   the flag bits (and writes shouldStop's bit) the accessors stand for.
+# - The scope of a path that has one is found on every visit. The Scope
+#   constructor answers from its cache of scopes too, but only after giving the
+#   new object its eleven fields, and that object is then dropped: the path
+#   now asks the cache first, as the constructor does.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -94,6 +101,14 @@ pieces=(
   'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):(this.contexts=pathNoContexts,this.setContext(void 0))}'
+  'function ON(){this.removed||('
+  'function ON(){(1&this._traverseFlags)>0||('
+  'function MN(){if(this.parent&&this.inList){'
+  'function MN(){if(this.parent&&this.listKey){'
+  'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
+  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:this._traverseFlags&=-3,PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  't.getScope=function(e){return this.isScope()?new GE(this):e}'
+  't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
