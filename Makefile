@@ -31,7 +31,7 @@ deps/node_modules/.package-lock.json: deps/package.json deps/package-lock.json
 esprima.js: deps/node_modules/.package-lock.json
 	cp deps/node_modules/esprima/dist/esprima.js $@
 
-babel.min.js: tools/babel-extras/patch_babel.sh tools/babel-extras/function_length.js deps/node_modules/.package-lock.json
+babel.min.js: tools/babel-extras/patch_babel.sh tools/babel-extras/type_checks.js tools/babel-extras/function_length.js deps/node_modules/.package-lock.json
 	bash tools/babel-extras/patch_babel.sh deps/node_modules/@babel/standalone/babel.min.js $@.patched
 	cat $@.patched tools/babel-extras/function_length.js >$@.tmp
 	rm -f $@.patched

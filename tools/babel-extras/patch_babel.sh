@@ -24,6 +24,36 @@
 # - The CommonJS rewrite walks the program's top level to add export
 #   assignments after declarations of exported names; with nothing exported
 #   the walk changes nothing and is left out.
+# - The same rewrite then walks the whole program once more to replace
+#   references to imported and exported names. With neither, the only thing
+#   the walk can still do is requeue update expressions (`x++` on a name bound
+#   at the top level), so it visits those alone: every other visitor would
+#   look its name up in the two empty maps and change nothing.
+# - The traversal loops over visitor keys and visitor functions with Babel's
+#   for-of helper: per loop an iterator, a bound `next` and per step a native
+#   call and a result object. Those loops always walk arrays, so they index
+#   them; the helper itself walks an array by index too (an array's own
+#   iterator reads the same elements in the same order).
+# - Each visit of a list or a child made a WeakSet of the nodes seen in its
+#   queue and an empty priority queue. Most queues hold one path: the set is
+#   made from the second node on (a plain Set; it lives only during the
+#   visit), the priority queue when something is first put in it.
+# - Making a path for a child went through an options object per call; the
+#   traversal now passes the same values directly.
+# - Every path had an array of the traversal contexts it is being visited in,
+#   empty once its visit ends, and paths outlive the traversal: one empty
+#   array per node of the program stayed in memory to the end. A path out of
+#   every visit now shares one empty array (only ever read: the array a path
+#   pushes to is its own, made on its first push).
+# - Visiting a path read its removed, shouldSkip, shouldStop and inList
+#   properties, each a getter call on the path's prototype; the visit reads
+#   the flag bits (and writes shouldStop's bit) the accessors stand for.
+# - The scope of a path that has one is found on every visit. The Scope
+#   constructor answers from its cache of scopes too, but only after giving the
+#   new object its eleven fields, and that object is then dropped: the path
+#   now asks the cache first, as the constructor does.
+# - type_checks.js turns the node-type checks' `switch` over type names into
+#   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
 set -euo pipefail
 in=$1 out=$2
@@ -43,6 +73,42 @@ pieces=(
   'var k={metadata:t,requeueInParent:o,scope:e.scope,exported:s};s.size&&e.traverse(vB,k);'
   'function wV(e,t){var r=null;return hV(t,'
   'function wV(e,t){var r=null;return Array.isArray(t.comments)&&!t.comments.length||hV(t,'
+  'function i(e,t){var r="undefined"!=typeof Symbol&&e[Symbol.iterator]||e["@@iterator"];'
+  'function i(e,t){if(Array.isArray(e)){var n=0;return function(){return n>=e.length?{done:!0}:{done:!1,value:e[n++]}}}var r="undefined"!=typeof Symbol&&e[Symbol.iterator]||e["@@iterator"];'
+  'for(var a,n=i(r);!(a=n()).done;){if(e[a.value])return!0}return!1}'
+  'for(var n=0;n<r.length;n++){if(e[r[n]])return!0}return!1}'
+  'for(var l,u=i(d);!(l=u()).done;){var p=l.value;if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
+  'for(var u=0;u<d.length;u++){var p=d[u];if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
+  'function SN(e){if(!e)return!1;for(var t,r=i(e);!(t=r()).done;){var a=t.value;'
+  'function SN(e){if(!e)return!1;for(var r=0;r<e.length;r++){var a=e[r];'
+  'this.queue=e,this.priorityQueue=[];for(var t=new WeakSet,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!t.has(s)){if(s&&t.add(s),n.visit()){r=!0;break}if(this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=[],'
+  'this.queue=e,this.priorityQueue=null;for(var t=null,d=null,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!(t?t.has(s):!!s&&s===d)){if(s&&(t?t.add(s):null===d?d=s:(t=new Set).add(d).add(s)),n.visit()){r=!0;break}if(null!==this.priorityQueue&&this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=null,'
+  'this.queue&&(t?this.queue.push(e):this.priorityQueue.push(e))'
+  'this.queue&&(t?this.queue.push(e):(this.priorityQueue||(this.priorityQueue=[])).push(e))'
+  'return uN.get({parentPath:n,parent:e,container:t,key:r,listKey:a,hub:s})'
+  'return uN.getAt(s,n,e,t,a,r)'
+  'e.get=function(t){var r=t.hub,a=t.parentPath,n=t.parent,s=t.container,o=t.listKey,i=t.key;if('
+  'e.get=function(t){return e.getAt(t.hub,t.parentPath,t.parent,t.container,t.listKey,t.key)},e.getAt=function(r,a,n,s,o,i){if('
+  'return uN.get({listKey:e,parentPath:r,parent:a,container:n,key:o}).setContext(t)}):uN.get({parentPath:this,parent:a,container:a,key:e}).setContext(t)'
+  'return uN.getAt(void 0,r,a,n,e,o).setContext(t)}):uN.getAt(void 0,this,a,a,void 0,e).setContext(t)'
+  'o&&p.unshiftContainer("body",js(RB(o)))}}};function wB('
+  'o&&p.unshiftContainer("body",js(RB(o)))}}},jBu={UpdateExpression:jB.UpdateExpression};function wB('
+  'e.traverse(jB,C)}(e,S,g)'
+  'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
+  'lN=4,uN=function(){function e(e,t){this.contexts=[],'
+  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){this.contexts=pathNoContexts,'
+  'function qN(e){this.contexts.push(e),'
+  'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
+  'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
+  'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):(this.contexts=pathNoContexts,this.setContext(void 0))}'
+  'function ON(){this.removed||('
+  'function ON(){(1&this._traverseFlags)>0||('
+  'function MN(){if(this.parent&&this.inList){'
+  'function MN(){if(this.parent&&this.listKey){'
+  'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
+  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:this._traverseFlags&=-3,PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  't.getScope=function(e){return this.isScope()?new GE(this):e}'
+  't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
@@ -57,5 +123,6 @@ node -e '
   let text = fs.readFileSync(inp, "utf8");
   for (let i = 0; i < pairs.length; i += 2) text = text.split(pairs[i]).join(pairs[i + 1]);
   fs.writeFileSync(out + ".tmp", text);
-  fs.renameSync(out + ".tmp", out);
 ' "$in" "$out" "${pieces[@]}"
+node "$(dirname "$0")/type_checks.js" "$out.tmp"
+mv -f "$out.tmp" "$out"
