@@ -7,7 +7,10 @@
 // letters, digits, spaces and tabs now answer at once; anything else still
 // takes the original call. A one-character operator no longer cuts three
 // substrings from the source to rule out the longer ones: every longer
-// punctuator has one of = > < & | + - * as its second character.
+// punctuator has one of = > < & | + - * as its second character. Before
+// trying match() or matchKeyword() on each operator in turn, the unary, update
+// and member-or-call steps look at the token's type (and, for members and
+// calls, its value) once: an operand is almost never followed by any of them.
 // Usage: node patch_esprima.js <esprima.js> <output>
 'use strict';
 const fs = require('fs');
