@@ -28,8 +28,8 @@ deps/node_modules/.package-lock.json: deps/package.json deps/package-lock.json
 	cd deps && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
 	@touch $@
 
-esprima.js: deps/node_modules/.package-lock.json
-	cp deps/node_modules/esprima/dist/esprima.js $@
+esprima.js: tools/esprima-extras/patch_esprima.js deps/node_modules/.package-lock.json
+	node tools/esprima-extras/patch_esprima.js deps/node_modules/esprima/dist/esprima.js $@
 
 babel.min.js: tools/babel-extras/patch_babel.sh tools/babel-extras/type_checks.js tools/babel-extras/function_length.js deps/node_modules/.package-lock.json
 	bash tools/babel-extras/patch_babel.sh deps/node_modules/@babel/standalone/babel.min.js $@.patched

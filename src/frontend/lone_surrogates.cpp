@@ -63,6 +63,9 @@ void restoreString(std::string& s) {
 // The text with its lone surrogate escapes stood in for, or nothing when it has none.
 std::optional<std::string> shelterIfNeeded(const std::string& text) {
     std::optional<std::string> out;
+    // The parser's JSON is many times the source; most of it has no escape at all, and the
+    // library's search finds that far sooner than the walk below.
+    if (text.find("\\u") == std::string::npos) return out;
     std::size_t copied = 0;  // text before this offset is in out
     bool inString = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
