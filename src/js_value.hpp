@@ -484,7 +484,7 @@ struct LentArgs {
 // general method call would only find the same method again. Such a method
 // cannot drop the receiver or an argument, so it reads them as lent.
 inline JsValue method_lent(const JsValue& obj, const JsValue& name, int argc, const JsRaw* argv) {
-    if (obj.tag() == JsValue::CELL && name.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND &&
+    if (obj.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND && name.tag() == JsValue::CELL &&
         name.cell()->kind == JS_STRING_KIND) {
         const JsStringHead* text = static_cast<const JsStringHead*>(obj.cell());
         const JsAsciiMethod fast = jsc_ascii_methods[static_cast<const JsStringHead*>(name.cell())->method_id];
