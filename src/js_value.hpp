@@ -385,8 +385,21 @@ void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
 // current for pending concatenations too, so `s.length` reads one word.
 struct JsStringHead : JsCell {
     std::size_t u16len = 0;
+    bool ascii = false;  // every byte is below 0x80, so a byte is a code unit
+    // Which String.prototype method this text names, found the first time a
+    // call uses it as a method name (0: not looked up yet). A literal name's
+    // cell is reused, so a call in a loop looks the name up once.
+    unsigned char method_id = 0;
 };
 constexpr unsigned char JS_STRING_KIND = 1;
+// The String.prototype methods that ASCII text runs without the general
+// method call, by the number a name cell remembers (null: only the general
+// call has it). A method gives its result as two words, or the tag
+// JS_NOT_DONE when its arguments need the general call after all.
+typedef JsRaw (*JsAsciiMethod)(const JsStringHead* text, int argc, const JsValue* argv);
+constexpr std::size_t JS_STRING_METHOD_SLOTS = 32;
+constexpr unsigned char JS_NOT_DONE = 0xFF;
+extern const JsAsciiMethod jsc_ascii_methods[JS_STRING_METHOD_SLOTS];
 // Whether the key is the literal "length", decided while compiling: a key the
 // compiler cannot see (the function not inlined) answers false and costs nothing.
 inline bool js_length_key(const char* key) {
@@ -465,11 +478,31 @@ template <std::size_t N>
 struct LentArgs {
     JsRaw words[N + 1];
 };
+// A method of ASCII text, called by a name that already knows which method
+// it names (a literal name in a loop) and with arguments whose conversions
+// run no code of the program, is called here straight away: the runtime's
+// general method call would only find the same method again. Such a method
+// cannot drop the receiver or an argument, so it reads them as lent.
+inline JsValue method_lent(const JsValue& obj, const JsValue& name, int argc, const JsRaw* argv) {
+    if (obj.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND && name.tag() == JsValue::CELL &&
+        name.cell()->kind == JS_STRING_KIND) {
+        const JsStringHead* text = static_cast<const JsStringHead*>(obj.cell());
+        const JsAsciiMethod fast = jsc_ascii_methods[static_cast<const JsStringHead*>(name.cell())->method_id];
+        bool plain = text->ascii && fast;
+        for (int i = 0; plain && i < argc; ++i)
+            plain = argv[i].tag != JsValue::CELL || reinterpret_cast<const JsCell*>(argv[i].bits)->kind == JS_STRING_KIND;
+        if (plain) {
+            const JsRaw r = fast(text, argc, reinterpret_cast<const JsValue*>(argv));
+            if (__builtin_expect(r.tag != JS_NOT_DONE, 1)) return JsValue::from_raw(r);
+        }
+    }
+    return js_method_call_lent(obj, name, argc, argv);
+}
 // One expression, so the values lent (a compiled function's value made for
 // the call among them) outlive the call.
 template <class... A>
 JsValue method(const JsValue& obj, const JsValue& name, const A&... args) {
-    return js_method_call_lent(obj, name, (int)sizeof...(A), LentArgs<sizeof...(A)>{{as_value(args).raw()...}}.words);
+    return method_lent(obj, name, (int)sizeof...(A), LentArgs<sizeof...(A)>{{as_value(args).raw()...}}.words);
 }
 
 template <class... P, std::size_t... I>

@@ -40,6 +40,8 @@ cat >rewritten.cpp <<'CXX'
 namespace {
 int calls = 0;
 int twice(int n) { return 2 * n + calls; }
+thread_local int slots[4];
+int* slot_base() { return slots; }  // the address is an immediate operand, $name@tpoff
 }  // namespace
 static const char* label(int n) { return n > 0 ? "twice" : "label"; }
 __attribute__((weak)) int overridable() { return 1000; }
@@ -47,7 +49,9 @@ int rewritten_run(int n) {
     calls += overridable();
     void (*volatile out_of_line)() = bump;  // both files emit bump's code
     out_of_line();
-    return twice(n) + (int)std::string(label(n)).size();
+    int* (*volatile base)() = slot_base;
+    base()[n & 3] += 1;
+    return twice(n) + (int)std::string(label(n)).size() + base()[n & 3];
 }
 Shape* rewritten_shape() { return new Square(); }
 void rewritten_fail(const std::string& why) { throw Failure{why}; }
@@ -81,7 +85,7 @@ awk -f "$awk_script" compiled.s compiled.s >rewritten.s
 "$cxx" -c rewritten.s -o rewritten.o
 "$cxx" -std=c++17 -O2 plain.cpp rewritten.o -o program
 out=$(./program)
-expected=$'46 2 4 1\ncaught across files'
+expected=$'47 2 4 1\ncaught across files'
 if [[ $out != "$expected" ]]; then
   printf 'program printed:\n%s\nexpected:\n%s\n' "$out" "$expected" >&2
   exit 1

@@ -66,12 +66,14 @@ $1 == ".weak" && ($2 in local_name) { next }
     }
     line = $0
     out = ""
-    while (match(line, /[A-Za-z_$][A-Za-z0-9_.$]*/)) {
+    # A name starts with a letter or _: a `$` before one marks an immediate
+    # operand ($name@tpoff, a thread-local's offset), not part of the name.
+    while (match(line, /[A-Za-z_][A-Za-z0-9_.$]*/)) {
         start = RSTART
         len = RLENGTH
         word = substr(line, start, len)
         before = start > 1 ? substr(line, start - 1, 1) : ""
-        if (before != "" && symbol_chars(before)) {
+        if (before != "" && before != "$" && symbol_chars(before)) {
             # Part of a longer word (a number or a dotted name): copy it whole.
             out = out substr(line, 1, start - 1 + len)
         } else if (word in local_name) {
