@@ -47,8 +47,8 @@
 
 #include "runtime/core/cell_pool.inc"
 #include "runtime/core/cells.inc"
-#include "runtime/core/stack_depth.inc"
 JSC_COLD_CODE_BEGIN
+#include "runtime/core/stack_depth.inc"
 #include "runtime/core/fn_names.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/utf_conversion.inc"

@@ -68,7 +68,8 @@ for i in "${!combos[@]}"; do
     asm_inc=$name.v$i.s.inc
     "$cxx" "${base[@]}" "${defines[@]}" -S "$source_file" -o "$tmp/compiled.s"
     awk -f "$here/local_symbols.awk" "$tmp/compiled.s" "$tmp/compiled.s" |
-      awk -f "$here/leaf_unwind.awk" >"$tmp/out.s"
+      awk -f "$here/leaf_unwind.awk" | awk -f "$here/call_site_unwind.awk" |
+      awk -f "$here/shared_unwind_entries.awk" >"$tmp/out.s"
     # The assembly becomes one top-level asm statement. It opens and closes its
     # own section so the including file's sections are left as they were.
     {
