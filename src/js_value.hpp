@@ -342,7 +342,6 @@ inline void js_stack_check() {
 
 // ---- objects, functions, calls ----------------------------------------------
 JsValue js_obj_new();
-JsValue js_obj_get(const JsValue& obj, const JsValue& key);
 
 // Reads and writes of a property named by a string literal run in every loop,
 // so their common case is inline: the runtime keeps per-thread hints, keyed by
@@ -393,13 +392,52 @@ inline bool js_length_key(const char* key) {
     return __builtin_constant_p(__builtin_strcmp(key, "length")) && __builtin_strcmp(key, "length") == 0;
 }
 
+// What inline code reads of an array cell: its dense elements, as the three
+// words of the runtime's std::vector<JsValue> (the runtime checks that layout
+// where it defines the cell), and whether it has a sparse tail, whose arrays
+// are longer than their dense part. The vector itself is not named here, as
+// <vector> would add to the compile time of every program.
+struct JsArrayView : JsCell {
+    const JsValue* first;
+    const JsValue* last;
+    const JsValue* room;
+    const void* tail;
+};
+constexpr unsigned char JS_ARRAY_KIND = 3;
+inline const JsArrayView* js_array_view(const JsValue& v) {
+    return v.tag() == JsValue::CELL && v.cell()->kind == JS_ARRAY_KIND ? reinterpret_cast<const JsArrayView*>(v.cell()) : nullptr;
+}
+
+// obj[key]: an index inside an array's dense part, what loops over an array
+// read, is inline; everything else goes to the runtime.
+JsValue js_obj_get_any(const JsValue& obj, const JsValue& key);
+inline JsValue js_obj_get(const JsValue& obj, const JsValue& key) {
+    if (__builtin_expect(key.tag() == JsValue::NUM, 1)) {
+        if (const JsArrayView* a = js_array_view(obj)) {
+            // Indices are below 2^32, so the whole test is one 32-bit conversion and compare.
+            const double d = key.num();
+            if (d >= 0 && d < 4294967296.0) {
+                const unsigned i = (unsigned)d;
+                if (i == d && i < (std::size_t)(a->last - a->first)) return a->first[i];
+            }
+        }
+    }
+    return js_obj_get_any(obj, key);
+}
+
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
     if (__builtin_expect(obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND, 1)) {
         const JsObjectHead* o = static_cast<const JsObjectHead*>(obj.cell());
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
         if (__builtin_expect(h.key == key && h.shape == o->shape && h.fixed, 1)) return o->slots[h.slot];
-    } else if (js_length_key(key) && obj.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND) {
-        return JsValue::make_num((double)(long long)static_cast<const JsStringHead*>(obj.cell())->u16len);  // far below 2^63
+    } else if (js_length_key(key) && obj.tag() == JsValue::CELL) {
+        // Lengths are far below 2^53: the conversions are exact.
+        if (obj.cell()->kind == JS_STRING_KIND)
+            return JsValue::make_num((double)(long long)static_cast<const JsStringHead*>(obj.cell())->u16len);
+        if (obj.cell()->kind == JS_ARRAY_KIND) {
+            const JsArrayView* a = reinterpret_cast<const JsArrayView*>(obj.cell());
+            if (!a->tail) return JsValue::make_num((double)(a->last - a->first));
+        }
     }
     return js_obj_get_literal(obj, key);
 }
