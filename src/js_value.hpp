@@ -382,10 +382,10 @@ extern JS_THREAD_TABLE JsStepHint jsc_step_hints[JS_KEY_HINTS];
 inline std::size_t js_key_hint(const char* key, const JsShape* s) {
     return ((std::size_t)key ^ ((std::size_t)s >> 4)) & (JS_KEY_HINTS - 1);
 }
-// The general forms take and give values as two words (see JsRaw), so the
-// values of the inline fast paths never need an address of their own. The
-// object is borrowed; a read returns a new reference; a write adopts `value`.
-JsRaw js_obj_get_literal(JsRaw obj, const char* key);
+// The general forms give values, and take the value written, as two words
+// (see JsRaw), so those of the inline fast paths never need an address of
+// their own. A read returns a new reference; a write adopts `value`.
+JsRaw js_obj_get_literal(const JsValue& obj, const char* key);
 void js_obj_set_literal(JsValue* obj, const char* key, JsRaw value);
 
 // The start of every string cell: its length in UTF-16 code units, kept
@@ -418,7 +418,7 @@ inline const JsArrayView* js_array_view(const JsValue& v) {
 
 // obj[key]: an index inside an array's dense part, what loops over an array
 // read, is inline; everything else goes to the runtime.
-JsRaw js_obj_get_any(JsRaw obj, JsRaw key);  // borrows both; a new reference
+JsRaw js_obj_get_any(const JsValue& obj, const JsValue& key);  // a new reference
 inline JsValue js_obj_get(const JsValue& obj, const JsValue& key) {
     if (__builtin_expect(key.tag() == JsValue::NUM, 1)) {
         if (const JsArrayView* a = js_array_view(obj)) {
@@ -430,7 +430,7 @@ inline JsValue js_obj_get(const JsValue& obj, const JsValue& key) {
             }
         }
     }
-    return JsValue::from_raw(js_obj_get_any(obj.raw(), key.raw()));
+    return JsValue::from_raw(js_obj_get_any(obj, key));
 }
 
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
@@ -447,7 +447,7 @@ inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
             if (!a->tail) return JsValue::make_num((double)(a->last - a->first));
         }
     }
-    return JsValue::from_raw(js_obj_get_literal(obj.raw(), key));
+    return JsValue::from_raw(js_obj_get_literal(obj, key));
 }
 // Adopts the value; the value a property held before is dropped.
 inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
