@@ -86,3 +86,11 @@ for (var r = 0; r < 300; r++) {
   if (r % 97 === 0) last = text;
 }
 console.log(total, last);
+var wide = JSON.parse('["héllo wörld", "plain ascii text", 12345, "𝄞 clef"]');
+var lens = JSON.parse("[]");
+for (var w = 0; w < 40; w++) {
+  var joined = wide.join(w % 2 ? " ü " : " - ");
+  lens.push(joined.length);
+  if (w < 2) console.log(joined, joined.length, joined.charCodeAt(joined.length - 5), joined.slice(-7));
+}
+console.log(lens.slice(0, 4).join(","), JSON.parse('["", ""]').join("").length);
