@@ -26,6 +26,12 @@ extern "C" int strcmp(const char* a, const char* b) noexcept;
 
 class JsOwned;
 
+// The runtime's per-thread tables that inline code reads. Every program links
+// the runtime into its executable, so their offsets from the thread pointer
+// are fixed at link time: an access is one instruction, with no load of the
+// offset first.
+#define JS_THREAD_TABLE __thread __attribute__((tls_model("local-exec")))
+
 // Common head of every heap cell; the runtime defines the concrete kinds.
 struct JsCell {
     long refs;
@@ -180,8 +186,8 @@ inline JsValue JS_NUM(double d) { return JsValue::make_num(d); }
 // again at its address is that string, with no call. Everything else (a first
 // use, text in writable memory) goes to the runtime.
 constexpr std::size_t JS_LITERAL_STRINGS = 1024;
-extern __thread JsCell* jsc_literal_strings[JS_LITERAL_STRINGS];
-extern __thread const char* jsc_literal_keys[JS_LITERAL_STRINGS];
+extern JS_THREAD_TABLE JsCell* jsc_literal_strings[JS_LITERAL_STRINGS];
+extern JS_THREAD_TABLE const char* jsc_literal_keys[JS_LITERAL_STRINGS];
 JsValue js_literal_string(const char* s);
 inline JsValue JS_STR(const char* s) {
     const std::size_t at = (std::size_t)s & (JS_LITERAL_STRINGS - 1);
@@ -323,7 +329,7 @@ JsValue operator~(const JsValue& a);
 // that its frame lies above the thread's stack floor, so runaway recursion ends
 // in a catchable RangeError long before the stack itself runs out. A thread
 // that never set a floor (null) is not checked.
-extern __thread const char* jsc_stack_floor;
+extern JS_THREAD_TABLE const char* jsc_stack_floor;
 [[noreturn]] void js_stack_exhausted();
 // The stack pointer is read directly: asking for the frame address would make
 // every function keep a frame pointer only for this test.
@@ -342,15 +348,15 @@ inline void js_stack_check() {
 
 // ---- objects, functions, calls ----------------------------------------------
 JsValue js_obj_new();
-JsValue js_obj_get(const JsValue& obj, const JsValue& key);
 
 // Reads and writes of a property named by a string literal run in every loop,
 // so their common case is inline: the runtime keeps per-thread hints, keyed by
 // (literal address, shape), of the slot a key has in objects of one layout and
-// of the layout that adding the key leads to. A hint is `fixed` when neither
-// the literal nor the layout can change; only those are taken here, and
-// everything else goes to the runtime's general forms. The hits are marked
-// likely, so they are the straight path through a loop.
+// of the layout that adding the key leads to. These tables hold only hints
+// that cannot go stale (neither the literal nor the layout can change), so a
+// match is taken as it is; everything else goes to the runtime's general
+// forms. The hits are marked likely, so they are the straight path through a
+// loop.
 struct JsShape;
 // The start of every plain object cell (the runtime's cells extend it).
 struct JsObjectHead : JsCell {
@@ -362,24 +368,25 @@ struct JsSlotHint {
     const char* key;
     const JsShape* shape;
     std::size_t slot;
-    bool fixed;
 };
 struct JsStepHint {
     const char* key;
     const JsShape* from;
     JsShape* to;
     std::size_t slot;  // where the new value goes: the number of keys of `from`
-    bool fixed;
 };
 constexpr unsigned char JS_OBJECT_KIND = 2;
 constexpr std::size_t JS_KEY_HINTS = 512;
-extern __thread JsSlotHint jsc_slot_hints[JS_KEY_HINTS];
-extern __thread JsStepHint jsc_step_hints[JS_KEY_HINTS];
+extern JS_THREAD_TABLE JsSlotHint jsc_slot_hints[JS_KEY_HINTS];
+extern JS_THREAD_TABLE JsStepHint jsc_step_hints[JS_KEY_HINTS];
 inline std::size_t js_key_hint(const char* key, const JsShape* s) {
     return ((std::size_t)key ^ ((std::size_t)s >> 4)) & (JS_KEY_HINTS - 1);
 }
-JsValue js_obj_get_literal(const JsValue& obj, const char* key);
-void js_obj_set_literal(JsValue* obj, const char* key, JsValue& value);
+// The general forms give values, and take the value written, as two words
+// (see JsRaw), so those of the inline fast paths never need an address of
+// their own. A read returns a new reference; a write adopts `value`.
+JsRaw js_obj_get_literal(const JsValue& obj, const char* key);
+void js_obj_set_literal(JsValue* obj, const char* key, JsRaw value);
 
 // The start of every string cell: its length in UTF-16 code units, kept
 // current for pending concatenations too, so `s.length` reads one word.
@@ -406,15 +413,54 @@ inline bool js_length_key(const char* key) {
     return __builtin_constant_p(__builtin_strcmp(key, "length")) && __builtin_strcmp(key, "length") == 0;
 }
 
+// What inline code reads of an array cell: its dense elements, as the three
+// words of the runtime's std::vector<JsValue> (the runtime checks that layout
+// where it defines the cell), and whether it has a sparse tail, whose arrays
+// are longer than their dense part. The vector itself is not named here, as
+// <vector> would add to the compile time of every program.
+struct JsArrayView : JsCell {
+    const JsValue* first;
+    const JsValue* last;
+    const JsValue* room;
+    const void* tail;
+};
+constexpr unsigned char JS_ARRAY_KIND = 3;
+inline const JsArrayView* js_array_view(const JsValue& v) {
+    return v.tag() == JsValue::CELL && v.cell()->kind == JS_ARRAY_KIND ? reinterpret_cast<const JsArrayView*>(v.cell()) : nullptr;
+}
+
+// obj[key]: an index inside an array's dense part, what loops over an array
+// read, is inline; everything else goes to the runtime.
+JsRaw js_obj_get_any(const JsValue& obj, const JsValue& key);  // a new reference
+inline JsValue js_obj_get(const JsValue& obj, const JsValue& key) {
+    if (__builtin_expect(key.tag() == JsValue::NUM, 1)) {
+        if (const JsArrayView* a = js_array_view(obj)) {
+            // Indices are below 2^32, so the whole test is one 32-bit conversion and compare.
+            const double d = key.num();
+            if (d >= 0 && d < 4294967296.0) {
+                const unsigned i = (unsigned)d;
+                if (i == d && i < (std::size_t)(a->last - a->first)) return a->first[i];
+            }
+        }
+    }
+    return JsValue::from_raw(js_obj_get_any(obj, key));
+}
+
 inline JsValue js_obj_get_q(const JsValue& obj, const char* key) {
     if (__builtin_expect(obj.tag() == JsValue::CELL && obj.cell()->kind == JS_OBJECT_KIND, 1)) {
         const JsObjectHead* o = static_cast<const JsObjectHead*>(obj.cell());
         const JsSlotHint& h = jsc_slot_hints[js_key_hint(key, o->shape)];
-        if (__builtin_expect(h.key == key && h.shape == o->shape && h.fixed, 1)) return o->slots[h.slot];
-    } else if (js_length_key(key) && obj.tag() == JsValue::CELL && obj.cell()->kind == JS_STRING_KIND) {
-        return JsValue::make_num((double)(long long)static_cast<const JsStringHead*>(obj.cell())->u16len);  // far below 2^63
+        if (__builtin_expect(h.key == key && h.shape == o->shape, 1)) return o->slots[h.slot];
+    } else if (js_length_key(key) && obj.tag() == JsValue::CELL) {
+        // Lengths are far below 2^53: the conversions are exact.
+        if (obj.cell()->kind == JS_STRING_KIND)
+            return JsValue::make_num((double)(long long)static_cast<const JsStringHead*>(obj.cell())->u16len);
+        if (obj.cell()->kind == JS_ARRAY_KIND) {
+            const JsArrayView* a = reinterpret_cast<const JsArrayView*>(obj.cell());
+            if (!a->tail) return JsValue::make_num((double)(a->last - a->first));
+        }
     }
-    return js_obj_get_literal(obj, key);
+    return JsValue::from_raw(js_obj_get_literal(obj, key));
 }
 // Adopts the value; the value a property held before is dropped.
 inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
@@ -422,18 +468,18 @@ inline void js_obj_set(JsValue* obj, const char* key, JsValue value) {
         JsObjectHead* o = static_cast<JsObjectHead*>(obj->cell());
         const std::size_t at = js_key_hint(key, o->shape);
         const JsSlotHint& h = jsc_slot_hints[at];
-        if (h.key == key && h.shape == o->shape && h.fixed) {
+        if (h.key == key && h.shape == o->shape) {
             o->slots[h.slot].swap(value);
             return;
         }
         const JsStepHint& step = jsc_step_hints[at];
-        if (step.key == key && step.from == o->shape && step.fixed && step.slot < o->room) {
+        if (step.key == key && step.from == o->shape && step.slot < o->room) {
             o->shape = step.to;
             o->slots[step.slot].fill_from(value);  // undefined before
             return;
         }
     }
-    js_obj_set_literal(obj, key, value);
+    js_obj_set_literal(obj, key, value.into_raw());
 }
 // obj[key] = value with a key computed at run time (adopts the value).
 void js_obj_set_computed(JsValue* obj, const JsValue& key, JsValue value);
