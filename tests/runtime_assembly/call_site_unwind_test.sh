@@ -9,20 +9,11 @@
 # Usage: call_site_unwind_test.sh <call_site_unwind.awk>
 set -euo pipefail
 awk_script=$(readlink -f "$1")
-cxx=${CXX:-c++}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
+. "$(dirname "$0")/scratch.sh"
 
 cat >rewritten.cpp <<'CXX'
 #include <cstring>
-#include <string>
-#define KEEP extern "C" __attribute__((noinline))
-struct Failure { int code; };
-KEEP int thrower(int x) {
-    if (x > 2) throw Failure{x};
-    return x;
-}
+#include "thrower.h"
 // Values live across its calls in saved registers; each early return has an
 // epilogue of its own, after which calls follow again.
 KEEP long juggle(int (*f)(int), long a, long b, long c, long d) {
@@ -47,26 +38,11 @@ KEEP int sized(int (*f)(int), int n) {
 CXX
 
 cat >main.cpp <<'CXX'
-#include <cstdio>
-struct Failure { int code; };
+#include "attempt.h"
 extern "C" {
 int thrower(int);
 long juggle(int (*)(int), long, long, long, long);
 int sized(int (*)(int), int);
-}
-// Values held in this frame's saved registers across the throwing call must
-// come back intact after the catch.
-template <class F> __attribute__((noinline)) void attempt(const char* what, long seed, F f) {
-    long u = seed * 13 + 1, v = seed * 17 + 2, w = seed * 19 + 3, z = seed * 23 + 4;
-    asm volatile("" : "+r"(u), "+r"(v), "+r"(w), "+r"(z));
-    long got = -1;
-    try {
-        got = f(seed);
-    } catch (const Failure& e) {
-        got = 1000 + e.code;
-    }
-    asm volatile("" : "+r"(u), "+r"(v), "+r"(w), "+r"(z));
-    std::printf("%s %ld %ld\n", what, got, u + v * 2 + w * 3 + z * 4);
 }
 int main() {
     attempt("juggle", 1, [](long s) { return juggle(thrower, s, 2, 2, 2); });
@@ -81,18 +57,15 @@ int main() {
 }
 CXX
 
-"$cxx" -std=c++17 -O2 -S rewritten.cpp -o compiled.s
+"$cxx" -std=c++17 -O2 -I"$here" -S rewritten.cpp -o compiled.s
 awk -f "$awk_script" compiled.s >rewritten.s
 "$cxx" -c rewritten.s -o rewritten.o
-"$cxx" -std=c++17 -O2 main.cpp rewritten.o -o program
+"$cxx" -std=c++17 -O2 -I"$here" main.cpp rewritten.o -o program
 "$cxx" -c compiled.s -o compiled.o
-"$cxx" -std=c++17 -O2 main.cpp compiled.o -o reference
+"$cxx" -std=c++17 -O2 -I"$here" main.cpp compiled.o -o reference
 out=$(./program)
 expected=$(./reference)
-if [[ $out != "$expected" ]]; then
-  printf 'program printed:\n%s\nexpected:\n%s\n' "$out" "$expected" >&2
-  exit 1
-fi
+expect_output "$out" "$expected"
 # A caught exception reads 1000 and its code.
 if (($(grep -c '^juggle 100[0-9] ' <<<"$out") != 3 || $(grep -c '^sized 100[0-9] ' <<<"$out") != 1)); then
   printf 'the exceptions did not all cross the rewritten frames:\n%s\n' "$out" >&2

@@ -8,10 +8,7 @@
 # Usage: leaf_unwind_test.sh <leaf_unwind.awk>
 set -euo pipefail
 awk_script=$(readlink -f "$1")
-cxx=${CXX:-c++}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
+. "$(dirname "$0")/scratch.sh"
 
 cat >rewritten.cpp <<'CXX'
 #include <string>
@@ -83,10 +80,7 @@ awk -f "$awk_script" compiled.s >rewritten.s
 "$cxx" -std=c++17 -O2 main.cpp rewritten.o -o program
 out=$(./program)
 expected=$'square 49\nsum 14\napply 3\napply caught 5\ncleanup caught 6\nforward caught 4\nchecked 12\nchecked caught 8'
-if [[ $out != "$expected" ]]; then
-  printf 'program printed:\n%s\nexpected:\n%s\n' "$out" "$expected" >&2
-  exit 1
-fi
+expect_output "$out" "$expected"
 
 # The functions that compute lost their entries; those that call kept theirs.
 has_entry() { awk -v f="$1" '$0 == f ":" { on = 1 } on && /\.cfi_startproc/ { found = 1 }

@@ -8,10 +8,7 @@
 # Usage: local_symbols_test.sh <local_symbols.awk>
 set -euo pipefail
 awk_script=$(readlink -f "$1")
-cxx=${CXX:-c++}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
+. "$(dirname "$0")/scratch.sh"
 
 cat >shared.h <<'CXX'
 #include <string>
@@ -86,10 +83,7 @@ awk -f "$awk_script" compiled.s compiled.s >rewritten.s
 "$cxx" -std=c++17 -O2 plain.cpp rewritten.o -o program
 out=$(./program)
 expected=$'47 2 4 1\ncaught across files'
-if [[ $out != "$expected" ]]; then
-  printf 'program printed:\n%s\nexpected:\n%s\n' "$out" "$expected" >&2
-  exit 1
-fi
+expect_output "$out" "$expected"
 
 # The private names and the inline function's code are gone from the symbol
 # table; the exported functions and the inline function's static remain.

@@ -9,19 +9,10 @@
 # Usage: shared_unwind_entries_test.sh <tools/runtime-assembly dir>
 set -euo pipefail
 tools=$(readlink -f "$1")
-cxx=${CXX:-c++}
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cd "$dir"
+. "$(dirname "$0")/scratch.sh"
 
 cat >rewritten.cpp <<'CXX'
-#include <string>
-#define KEEP extern "C" __attribute__((noinline))
-struct Failure { int code; };
-KEEP int thrower(int x) {
-    if (x > 2) throw Failure{x};
-    return x;
-}
+#include "thrower.h"
 // Laid out with fewer saved registers in each next function, so that a rule
 // left over from the function before would be read for the wrong frame.
 KEEP long one(int (*f)(int), long a);
@@ -49,26 +40,13 @@ KEEP long four(int (*f)(int), long a, long b, long c, long d) {
 CXX
 
 cat >main.cpp <<'CXX'
-#include <cstdio>
-struct Failure { int code; };
+#include "attempt.h"
 extern "C" {
 int thrower(int);
 long one(int (*)(int), long);
 long two(int (*)(int), long, long);
 long three(int (*)(int), long, long, long);
 long four(int (*)(int), long, long, long, long);
-}
-template <class F> __attribute__((noinline)) void attempt(const char* what, long seed, F f) {
-    long u = seed * 13 + 1, v = seed * 17 + 2, w = seed * 19 + 3, z = seed * 23 + 4;
-    asm volatile("" : "+r"(u), "+r"(v), "+r"(w), "+r"(z));
-    long got = -1;
-    try {
-        got = f(seed);
-    } catch (const Failure& e) {
-        got = 1000 + e.code;
-    }
-    asm volatile("" : "+r"(u), "+r"(v), "+r"(w), "+r"(z));
-    std::printf("%s %ld %ld\n", what, got, u + v * 2 + w * 3 + z * 4);
 }
 int main() {
     for (long s = 1; s <= 4; s++) {
@@ -82,17 +60,14 @@ int main() {
 CXX
 
 # The functions keep the order of the source.
-"$cxx" -std=c++17 -O2 -fno-toplevel-reorder -S rewritten.cpp -o compiled.s
+"$cxx" -std=c++17 -O2 -fno-toplevel-reorder -I"$here" -S rewritten.cpp -o compiled.s
 awk -f "$tools/call_site_unwind.awk" compiled.s >stated.s
 awk -f "$tools/shared_unwind_entries.awk" stated.s >rewritten.s
-"$cxx" -std=c++17 -O2 main.cpp rewritten.s -o program
-"$cxx" -std=c++17 -O2 main.cpp compiled.s -o reference
+"$cxx" -std=c++17 -O2 -I"$here" main.cpp rewritten.s -o program
+"$cxx" -std=c++17 -O2 -I"$here" main.cpp compiled.s -o reference
 out=$(./program)
 expected=$(./reference)
-if [[ $out != "$expected" ]]; then
-  printf 'program printed:\n%s\nexpected:\n%s\n' "$out" "$expected" >&2
-  exit 1
-fi
+expect_output "$out" "$expected"
 # A caught exception reads 1000 and its code: seeds 3 and 4 throw in each chain.
 if (($(grep -c '^[a-z]* 100[34] ' <<<"$out") != 8)); then
   printf 'the exceptions did not all cross the shared entries:\n%s\n' "$out" >&2
