@@ -81,6 +81,26 @@ for (var n = 0; n < names.length; n++) {
 var parts = list();
 for (var r = 0; r < 4; r++) parts.push(ascii.slice(r, r + 6).toUpperCase() + ascii.substring(r, 2).trim());
 console.log(parts.join("|"), ascii);
+// Every length from empty to past a few dozen bytes, copied into cells that
+// held longer and shorter text just before: no byte of an older text may show.
+var longText = "";
+for (var k = 0; k < 6; k++) longText += "0123456789abcdefghijklmnopqrstuvwxyz".slice(k, k + 9);
+var sums = list();
+for (var round = 0; round < 3; round++) {
+  for (var len = 0; len <= longText.length; len++) {
+    var piece = longText.slice(round, round + len);
+    var other = longText.substring(len % 7, longText.length - round);
+    sums.push(piece.length + ":" + piece + "/" + other.slice(-len - 1).toUpperCase());
+    // One match taken out or swapped at the start, the middle and the end,
+    // down to an empty result and a one-character one.
+    var found = piece.charAt(len % 4 === 0 ? 0 : len % 4 === 1 ? piece.length - 1 : len >> 1) || "q";
+    sums.push(piece.replace(found, "") + "|" + piece.replace(found, len % 3 ? "$$" : "<" + len + ">") + "|" + piece.replace(piece, ""));
+    // Characters found near the start, past the first sixteen bytes, or not at all.
+    sums.push(longText.indexOf("d", len) + "," + longText.indexOf(piece.charAt(len - 1) || "#") + "," + J(longText.split(longText.charAt(len))));
+  }
+}
+console.log(sums.join(" "));
+console.log("ab".replace("a", "") + "|" + "ab".replace("b", "") + "|" + "a".replace("a", "") + "|" + "a".replace("a", "bc") + "|" + "xyz".replace("y", "$'"));
 var mixed = ("abc" + wide).slice(1, 6);
 console.log(mixed, mixed.length, mixed.toUpperCase(), mixed.charCodeAt(3));
 
