@@ -63,6 +63,10 @@
 #   (most nodes have neither): reading one that is absent gives the same
 #   undefined, and nothing lists a location's keys. A location then holds two
 #   fields (three for an identifier) instead of four.
+# - The printer unpacked each node type's [print method, type id, parens
+#   check] entry through the array-destructuring helper, two calls per printed
+#   node that hand back the same array (every entry is an array the printer
+#   made itself): it is indexed directly.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -124,6 +128,8 @@ pieces=(
   'function(e,t,r){this.line=e,this.column=t,this.index=r}'
   'function(e,t){this.start=void 0,this.end=void 0,this.filename=void 0,this.identifierName=void 0,this.start=e,this.end=t}'
   'function(e,t){this.start=e,this.end=t}'
+  'f=y(u,3),g=f[0],m=f[1],h=f[2]'
+  'f=u,g=f[0],m=f[1],h=f[2]'
   't.getScope=function(e){return this.isScope()?new GE(this):e}'
   't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
 )
