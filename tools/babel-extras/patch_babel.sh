@@ -52,6 +52,21 @@
 #   constructor answers from its cache of scopes too, but only after giving the
 #   new object its eleven fields, and that object is then dropped: the path
 #   now asks the cache first, as the constructor does.
+# - Each token made a new Position for its start, even when it starts right
+#   where the previous token ended (`a.b(c);` has six such starts): that
+#   token's end Position already holds the same line, column and index, so it
+#   is taken instead. Positions are never changed once made (an offset makes a
+#   new one), so sharing one is safe; nodes already share them.
+# - Position and SourceLocation set each field to undefined before setting it
+#   again. A Position's fields keep their order without that. A SourceLocation
+#   gets its filename and identifierName only when the parser has one to give
+#   (most nodes have neither): reading one that is absent gives the same
+#   undefined, and nothing lists a location's keys. A location then holds two
+#   fields (three for an identifier) instead of four.
+# - The printer unpacked each node type's [print method, type id, parens
+#   check] entry through the array-destructuring helper, two calls per printed
+#   node that hand back the same array (every entry is an array the printer
+#   made itself): it is indexed directly.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -107,6 +122,14 @@ pieces=(
   'function MN(){if(this.parent&&this.listKey){'
   'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
   'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:this._traverseFlags&=-3,PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  'this.isLookahead||(this.state.startLoc=this.state.curPosition())'
+  'this.isLookahead||(this.state.startLoc=this.state.endLoc.index===this.state.pos+this.state.startIndex?this.state.endLoc:this.state.curPosition())'
+  'function(e,t,r){this.line=void 0,this.column=void 0,this.index=void 0,this.line=e,this.column=t,this.index=r}'
+  'function(e,t,r){this.line=e,this.column=t,this.index=r}'
+  'function(e,t){this.start=void 0,this.end=void 0,this.filename=void 0,this.identifierName=void 0,this.start=e,this.end=t}'
+  'function(e,t){this.start=e,this.end=t}'
+  'f=y(u,3),g=f[0],m=f[1],h=f[2]'
+  'f=u,g=f[0],m=f[1],h=f[2]'
   't.getScope=function(e){return this.isScope()?new GE(this):e}'
   't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
 )
