@@ -24,6 +24,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     feUids.clear();
     pendingFe.clear();
     diagSeen.clear();
+    moduleMentions.clear();
     shadowedGlobals.clear();
     jumpScopes.clear();
     feCount = 0;

@@ -13,11 +13,21 @@ std::string CEmitter::currentModuleFile() const {
     return (ec ? std::filesystem::path(currentModulePath) : p.lexically_normal()).string();
 }
 
-bool CEmitter::mentionsModule(const ASTNode& node) {
+namespace {
+
+bool namesModule(const ASTNode& node) {
     if (node.type == "Identifier" && jsonStringRef(node, "name") == "module") return true;
     for (const ASTNode& child : node.children)
-        if (mentionsModule(child)) return true;
+        if (namesModule(child)) return true;
     return false;
+}
+
+}  // namespace
+
+bool CEmitter::mentionsModule(const ASTNode& root) const {
+    auto found = moduleMentions.find(&root);
+    if (found == moduleMentions.end()) found = moduleMentions.emplace(&root, namesModule(root)).first;
+    return found->second;
 }
 
 // module.exports read as a value: the exports static of the module being emitted (the entry has one when its
