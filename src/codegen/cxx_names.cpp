@@ -114,9 +114,34 @@ public:
         return !(skipKey_ && field == "key");
     }
 
+    // True when no member of `node` is kept out, so its children need not be traced to their members.
+    bool entersAll(const nlohmann::json& node) const {
+        return !none_ && !skipProperty_ && !skipKey_ && node.find("label") == node.end();
+    }
+
 private:
     bool none_, skipProperty_, skipKey_;
 };
+
+// Counts, and with a mutable tree rewrites, the name of an Identifier object.
+template <class Json>
+void visitIdentifier(Json& node, int& renamed) {
+    auto it = node.find("name");
+    if (it != node.end() && it->is_string() && mangled(it->template get_ref<const std::string&>())) {
+        if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get_ref<const std::string&>());
+        ++renamed;
+    }
+}
+
+template <class Json>
+void visitNames(Json& node, int& renamed);
+
+// The members of an object that is no Identifier, through the filter of its type.
+template <class Json>
+void visitMembers(Json& node, const MemberFilter& filter, int& renamed) {
+    for (auto it = node.begin(); it != node.end(); ++it)
+        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
+}
 
 // Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods
 // and non-computed members, and labels, are left out) and counts in `renamed` those cxxName changes.
@@ -131,29 +156,25 @@ void visitNames(Json& node, int& renamed) {
     static const std::string noType;
     const std::string* typeMember = stringMember(node, "type");
     const std::string& type = typeMember ? *typeMember : noType;
-    if (type == "Identifier") {
-        auto it = node.find("name");
-        if (it != node.end() && it->is_string() && mangled(it->template get_ref<const std::string&>())) {
-            if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get_ref<const std::string&>());
-            ++renamed;
-        }
-        return;
-    }
-    const MemberFilter filter(type, computedMember(node));
-    for (auto it = node.begin(); it != node.end(); ++it)
-        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
+    if (type == "Identifier") return visitIdentifier(node, renamed);
+    visitMembers(node, MemberFilter(type, computedMember(node)), renamed);
 }
 
 // The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
 // nodes it holds, so walking every node's JSON that the walk reaches renames each name that a
-// walk of the tree's whole JSON would, wherever a node keeps it.
+// walk of the tree's whole JSON would, wherever a node keeps it. The node's type is read once for
+// its own JSON and its children alike (a node whose JSON has no string type never matches a type
+// the walk looks for, whatever the reader called it).
 template <class Node>
 void visitTreeNames(Node& node, int& renamed) {
-    visitNames(node.json, renamed);
+    if (node.type == "Identifier") return visitIdentifier(node.json, renamed);
+    const MemberFilter filter(node.type, computedMember(node.json));
+    visitMembers(node.json, filter, renamed);
     if (node.children.empty()) return;
-    static const std::string noType;
-    const std::string* typeMember = stringMember(node.json, "type");
-    const MemberFilter filter(typeMember ? *typeMember : noType, computedMember(node.json));
+    if (filter.entersAll(node.json)) {
+        for (auto& child : node.children) visitTreeNames(child, renamed);
+        return;
+    }
     const std::vector<const char*> fields = childFieldNames(node);
     for (std::size_t i = 0; i < node.children.size() && i < fields.size(); ++i)
         if (filter.enters(fields[i])) visitTreeNames(node.children[i], renamed);
