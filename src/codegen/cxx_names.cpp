@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <utility>
 
+using namespace std::string_view_literals;
+
 namespace {
 
 // Looked up for every name of the program, hence hashed; the literals outlive the table.
@@ -103,7 +105,7 @@ bool computedMember(const nlohmann::json& node) {
 // property or method key, a label, nor anything of a MetaProperty.
 class MemberFilter {
 public:
-    MemberFilter(const std::string& type, bool computed)
+    MemberFilter(std::string_view type, bool computed)
         : none_(type == "MetaProperty"),
           skipProperty_(!computed && type == "MemberExpression"),
           skipKey_(!computed && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition")) {}
@@ -153,9 +155,8 @@ void visitNames(Json& node, int& renamed) {
         return;
     }
     if (!node.is_object()) return;
-    static const std::string noType;
     const std::string* typeMember = stringMember(node, "type");
-    const std::string& type = typeMember ? *typeMember : noType;
+    const std::string_view type = typeMember ? std::string_view(*typeMember) : std::string_view();
     if (type == "Identifier") return visitIdentifier(node, renamed);
     visitMembers(node, MemberFilter(type, computedMember(node)), renamed);
 }
@@ -167,7 +168,7 @@ void visitNames(Json& node, int& renamed) {
 // the walk looks for, whatever the reader called it).
 template <class Node>
 void visitTreeNames(Node& node, int& renamed) {
-    if (node.type == "Identifier") return visitIdentifier(node.json, renamed);
+    if (node.type == "Identifier"sv) return visitIdentifier(node.json, renamed);
     const MemberFilter filter(node.type, computedMember(node.json));
     visitMembers(node.json, filter, renamed);
     if (node.children.empty()) return;

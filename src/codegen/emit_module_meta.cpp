@@ -1,8 +1,11 @@
 #include <filesystem>
 #include <system_error>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 // What a module knows of itself: module.exports, module.id and module.filename, __filename, __dirname
 // and `require.main === module`. Paths are those of the source files the program was compiled from.
@@ -16,7 +19,7 @@ std::string CEmitter::currentModuleFile() const {
 namespace {
 
 bool namesModule(const ASTNode& node) {
-    if (node.type == "Identifier" && jsonStringRef(node, "name") == "module") return true;
+    if (node.type == "Identifier"sv && jsonStringRef(node, "name") == "module") return true;
     for (const ASTNode& child : node.children)
         if (namesModule(child)) return true;
     return false;
@@ -64,7 +67,7 @@ bool CEmitter::emitMainModuleTest(const ASTNode& node, std::ostringstream& os) {
     const std::string op = jsonStringOr(node, "operator", "");
     if (op != "==" && op != "===" && op != "!=" && op != "!==") return false;
     auto isMain = [](const ASTNode& n) { return isModuleExprProp(n, "require", "main"); };
-    auto isModule = [](const ASTNode& n) { return n.type == "Identifier" && identName(n) == "module"; };
+    auto isModule = [](const ASTNode& n) { return n.type == "Identifier"sv && identName(n) == "module"; };
     const ASTNode& l = node.children[0];
     const ASTNode& r = node.children[1];
     if (!((isMain(l) && isModule(r)) || (isModule(l) && isMain(r))) || isBoundName("module") ||
