@@ -161,6 +161,29 @@ void visitNames(Json& node, int& renamed) {
     visitMembers(node, MemberFilter(type, computedMember(node)), renamed);
 }
 
+// True when the structured member `key` of a node of a type with these child rules (null: the generic
+// ones) became children of the node, by the tree reader's rules (frontend/ast.h).
+bool heldAsChildren(const std::vector<ChildField>* named, std::string_view key, const nlohmann::json& value) {
+    if (named) {
+        for (const ChildField& field : *named)
+            if (key == field.name) return field.array ? value.is_array() : value.is_object();
+        return false;
+    }
+    for (const char* name : kGenericChildFields)
+        if (key == name) return true;
+    return false;
+}
+
+// The members of a node's JSON for a count. A member that became children is read again from the
+// children's own JSON, which holds the same plain members, and a count needs each name once, so only
+// the members that stayed in this JSON alone are walked.
+void visitLooseMembers(const ASTNode& node, const MemberFilter& filter, int& renamed) {
+    const std::vector<ChildField>* named = namedChildFields(node.type);
+    for (auto it = node.json.begin(); it != node.json.end(); ++it)
+        if (it->is_structured() && filter.enters(it.key()) && !heldAsChildren(named, it.key(), *it))
+            visitNames(*it, renamed);
+}
+
 // The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
 // nodes it holds, so walking every node's JSON that the walk reaches renames each name that a
 // walk of the tree's whole JSON would, wherever a node keeps it. The node's type is read once for
@@ -170,7 +193,10 @@ template <class Node>
 void visitTreeNames(Node& node, int& renamed) {
     if (node.type == "Identifier"sv) return visitIdentifier(node.json, renamed);
     const MemberFilter filter(node.type, computedMember(node.json));
-    visitMembers(node.json, filter, renamed);
+    if constexpr (std::is_const<Node>::value)
+        visitLooseMembers(node, filter, renamed);
+    else
+        visitMembers(node.json, filter, renamed);
     if (node.children.empty()) return;
     if (filter.entersAll(node.json)) {
         for (auto& child : node.children) visitTreeNames(child, renamed);
