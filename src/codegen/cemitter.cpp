@@ -3,10 +3,13 @@
 #include "codegen/top_level_statics.h"
 
 #include <set>
+#include <string_view>
 
 #include "codegen/cxx_names.h"
 #include "codegen/runtime_globals.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hybridBuild) {
     // Every JavaScript name becomes a C++ name once, here, so declarations and uses agree.
@@ -24,6 +27,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     feUids.clear();
     pendingFe.clear();
     diagSeen.clear();
+    moduleMentions.clear();
     shadowedGlobals.clear();
     jumpScopes.clear();
     feCount = 0;
@@ -108,7 +112,7 @@ void CEmitter::prepareEntry(const Module& entry) {
     clearModuleScopes();
     currentModulePath = entry.path;
     for (const ASTNode& stmt : entry.ast.children) {
-        if (stmt.type != "VariableDeclaration") continue;
+        if (stmt.type != "VariableDeclaration"sv) continue;
         for (const ASTNode& decl : stmt.children) resolveRequireDecl(decl, entry.path);
     }
 }
@@ -116,10 +120,10 @@ void CEmitter::prepareEntry(const Module& entry) {
 std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostringstream& os) {
     std::set<std::string> names;
     for (const ASTNode& stmt : entry.ast.children) {
-        if (stmt.type != "VariableDeclaration") continue;
+        if (stmt.type != "VariableDeclaration"sv) continue;
         for (const ASTNode& decl : stmt.children) {
-            if (decl.type == "VariableDeclarator" && !decl.children.empty() &&
-                decl.children[0].type == "Identifier")
+            if (decl.type == "VariableDeclarator"sv && !decl.children.empty() &&
+                decl.children[0].type == "Identifier"sv)
                 names.insert(identName(decl.children[0]));
         }
     }
@@ -142,7 +146,7 @@ void CEmitter::emitEntryFunctions(const Module& entry, std::ostringstream& os) {
     emitFunctionPrototypes(entry.ast, std::string(), os);
     chooseUnoptimisedFunctions(entry.ast);
     for (const ASTNode& stmt : entry.ast.children) {
-        if (stmt.type != "FunctionDeclaration") continue;
+        if (stmt.type != "FunctionDeclaration"sv) continue;
         emitFunction(stmt, os, 0, std::string());
         os << "\n";
     }
@@ -161,7 +165,7 @@ void CEmitter::emitMain(const Module& entry, const std::set<std::string>& static
     ownedLocals = statics;
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : entry.ast.children)
-        if (stmt.type != "FunctionDeclaration") stmts.push_back(&stmt);
+        if (stmt.type != "FunctionDeclaration"sv) stmts.push_back(&stmt);
     hoistBlockVars(stmts, head, 1);
     std::ostringstream parts, body;
     emitStatementParts(

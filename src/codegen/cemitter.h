@@ -152,6 +152,9 @@ public:
     std::vector<const ASTNode*> pendingFe;
     int inFeNative = 0;
     std::set<std::string> diagSeen;
+    // Whether each module's tree names `module`, found once per tree: every module.exports read of
+    // the entry asks, and a walk per read would grow with the square of the entry's size.
+    mutable std::map<const ASTNode*, bool> moduleMentions;
 
     CEmitter() = default;
     ~CEmitter() = default;
@@ -367,7 +370,7 @@ private:
     void emitModuleExportsRead(std::ostringstream& os) const;
     // module meta (emit_module_meta.cpp)
     std::string currentModuleFile() const;
-    static bool mentionsModule(const ASTNode& node);
+    bool mentionsModule(const ASTNode& root) const;
     void emitModuleProperty(const std::string& prop, std::ostringstream& os);
     std::string moduleLocationText(const std::string& name) const;
     bool emitMainModuleTest(const ASTNode& node, std::ostringstream& os);

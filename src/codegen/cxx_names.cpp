@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <utility>
 
+using namespace std::string_view_literals;
+
 namespace {
 
 // Looked up for every name of the program, hence hashed; the literals outlive the table.
@@ -103,7 +105,7 @@ bool computedMember(const nlohmann::json& node) {
 // property or method key, a label, nor anything of a MetaProperty.
 class MemberFilter {
 public:
-    MemberFilter(const std::string& type, bool computed)
+    MemberFilter(std::string_view type, bool computed)
         : none_(type == "MetaProperty"),
           skipProperty_(!computed && type == "MemberExpression"),
           skipKey_(!computed && (type == "Property" || type == "MethodDefinition" || type == "PropertyDefinition")) {}
@@ -114,9 +116,34 @@ public:
         return !(skipKey_ && field == "key");
     }
 
+    // True when no member of `node` is kept out, so its children need not be traced to their members.
+    bool entersAll(const nlohmann::json& node) const {
+        return !none_ && !skipProperty_ && !skipKey_ && node.find("label") == node.end();
+    }
+
 private:
     bool none_, skipProperty_, skipKey_;
 };
+
+// Counts, and with a mutable tree rewrites, the name of an Identifier object.
+template <class Json>
+void visitIdentifier(Json& node, int& renamed) {
+    auto it = node.find("name");
+    if (it != node.end() && it->is_string() && mangled(it->template get_ref<const std::string&>())) {
+        if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get_ref<const std::string&>());
+        ++renamed;
+    }
+}
+
+template <class Json>
+void visitNames(Json& node, int& renamed);
+
+// The members of an object that is no Identifier, through the filter of its type.
+template <class Json>
+void visitMembers(Json& node, const MemberFilter& filter, int& renamed) {
+    for (auto it = node.begin(); it != node.end(); ++it)
+        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
+}
 
 // Visits the names of Identifier nodes in binding and reference positions (keys of properties, methods
 // and non-computed members, and labels, are left out) and counts in `renamed` those cxxName changes.
@@ -128,32 +155,53 @@ void visitNames(Json& node, int& renamed) {
         return;
     }
     if (!node.is_object()) return;
-    static const std::string noType;
     const std::string* typeMember = stringMember(node, "type");
-    const std::string& type = typeMember ? *typeMember : noType;
-    if (type == "Identifier") {
-        auto it = node.find("name");
-        if (it != node.end() && it->is_string() && mangled(it->template get_ref<const std::string&>())) {
-            if constexpr (!std::is_const<Json>::value) *it = cxxName(it->template get_ref<const std::string&>());
-            ++renamed;
-        }
-        return;
+    const std::string_view type = typeMember ? std::string_view(*typeMember) : std::string_view();
+    if (type == "Identifier") return visitIdentifier(node, renamed);
+    visitMembers(node, MemberFilter(type, computedMember(node)), renamed);
+}
+
+// True when the structured member `key` of a node of a type with these child rules (null: the generic
+// ones) became children of the node, by the tree reader's rules (frontend/ast.h).
+bool heldAsChildren(const std::vector<ChildField>* named, std::string_view key, const nlohmann::json& value) {
+    if (named) {
+        for (const ChildField& field : *named)
+            if (key == field.name) return field.array ? value.is_array() : value.is_object();
+        return false;
     }
-    const MemberFilter filter(type, computedMember(node));
-    for (auto it = node.begin(); it != node.end(); ++it)
-        if (it->is_structured() && filter.enters(it.key())) visitNames(*it, renamed);
+    for (const char* name : kGenericChildFields)
+        if (key == name) return true;
+    return false;
+}
+
+// The members of a node's JSON for a count. A member that became children is read again from the
+// children's own JSON, which holds the same plain members, and a count needs each name once, so only
+// the members that stayed in this JSON alone are walked.
+void visitLooseMembers(const ASTNode& node, const MemberFilter& filter, int& renamed) {
+    const std::vector<ChildField>* named = namedChildFields(node.type);
+    for (auto it = node.json.begin(); it != node.json.end(); ++it)
+        if (it->is_structured() && filter.enters(it.key()) && !heldAsChildren(named, it.key(), *it))
+            visitNames(*it, renamed);
 }
 
 // The walk over a whole tree. Each node's JSON holds its own members and the plain members of the
 // nodes it holds, so walking every node's JSON that the walk reaches renames each name that a
-// walk of the tree's whole JSON would, wherever a node keeps it.
+// walk of the tree's whole JSON would, wherever a node keeps it. The node's type is read once for
+// its own JSON and its children alike (a node whose JSON has no string type never matches a type
+// the walk looks for, whatever the reader called it).
 template <class Node>
 void visitTreeNames(Node& node, int& renamed) {
-    visitNames(node.json, renamed);
+    if (node.type == "Identifier"sv) return visitIdentifier(node.json, renamed);
+    const MemberFilter filter(node.type, computedMember(node.json));
+    if constexpr (std::is_const<Node>::value)
+        visitLooseMembers(node, filter, renamed);
+    else
+        visitMembers(node.json, filter, renamed);
     if (node.children.empty()) return;
-    static const std::string noType;
-    const std::string* typeMember = stringMember(node.json, "type");
-    const MemberFilter filter(typeMember ? *typeMember : noType, computedMember(node.json));
+    if (filter.entersAll(node.json)) {
+        for (auto& child : node.children) visitTreeNames(child, renamed);
+        return;
+    }
     const std::vector<const char*> fields = childFieldNames(node);
     for (std::size_t i = 0; i < node.children.size() && i < fields.size(); ++i)
         if (filter.enters(fields[i])) visitTreeNames(node.children[i], renamed);

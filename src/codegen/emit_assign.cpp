@@ -1,6 +1,10 @@
 // Assignments: plain, compound and logical, to names, undeclared names and members.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -51,7 +55,7 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         os << ")";
         return;
     }
-    if (target.type == "MemberExpression" && target.children.size() >= 2) {
+    if (target.type == "MemberExpression"sv && target.children.size() >= 2) {
         if (op == "=" && !jsonTrue(target, "computed")) {
             // The assignment yields the value stored (`o.a = o.b = 0`, `while ((o.x = next()))`).
             os << "([&](){ JsValue __o = ";
@@ -66,7 +70,7 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         return;
     }
     const char* fn = lookupCompound(op);
-    const bool owned = target.type == "Identifier" && isOwnedName(identName(target));
+    const bool owned = target.type == "Identifier"sv && isOwnedName(identName(target));
     if (owned) {
         const std::string n = identName(target);
         if (op == "=") {
@@ -90,7 +94,7 @@ void CEmitter::emitAssignment(const ASTNode& node, std::ostringstream& os) {
         }
         return;
     }
-    if (target.type == "Identifier" && !isBoundName(identName(target))) {
+    if (target.type == "Identifier"sv && !isBoundName(identName(target))) {
         emitUndeclaredAssign(identName(target), op, value, os);
         return;
     }
@@ -160,7 +164,7 @@ void CEmitter::emitMemberAssign(const ASTNode& target, const std::string& op, co
 // a ||= b, a &&= b and a ??= b assign (and evaluate b) only when the current value calls for it.
 void CEmitter::emitLogicalAssign(const ASTNode& target, const std::string& op, const ASTNode& value,
                                  std::ostringstream& os) {
-    if (target.type == "MemberExpression" && target.children.size() >= 2) {
+    if (target.type == "MemberExpression"sv && target.children.size() >= 2) {
         emitMemberSlotOpen(target, os);
         os << "JsValue __cur = js_obj_get(__o, __k); if (" << keepCurrentTest(op, "__cur")
            << ") return __cur; JsValue __v = ";
@@ -168,7 +172,7 @@ void CEmitter::emitLogicalAssign(const ASTNode& target, const std::string& op, c
         os << "; js_obj_set_computed(&__o, __k, js_clone_value(__v)); return __v; })()";
         return;
     }
-    const bool owned = target.type == "Identifier" && isOwnedName(identName(target));
+    const bool owned = target.type == "Identifier"sv && isOwnedName(identName(target));
     std::ostringstream ref;
     if (owned)
         ref << identName(target);

@@ -1,6 +1,10 @@
 // Variable declarations: locals, destructuring patterns, require declarations and module-level initialisers.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -8,7 +12,7 @@ namespace {
 std::string patternKey(const ASTNode& prop) {
     const ASTNode& key = prop.children[0];
     auto v = key.json.find("value");
-    if (key.type == "Literal" && v != key.json.end() && v->is_string()) return v->get<std::string>();
+    if (key.type == "Literal"sv && v != key.json.end() && v->is_string()) return v->get<std::string>();
     return CEmitter::identName(key);
 }
 
@@ -20,15 +24,15 @@ std::string patternLocal(const ASTNode& prop) {
 
 void CEmitter::emitVarDecl(const ASTNode& declarator, std::ostringstream& out, int level, bool declare,
                            bool terminate) {
-    if (declarator.type != "VariableDeclarator" || declarator.children.empty()) return;
+    if (declarator.type != "VariableDeclarator"sv || declarator.children.empty()) return;
     const ASTNode& binding = declarator.children[0];
     const ASTNode* init = declarator.children.size() > 1 ? &declarator.children[1] : nullptr;
-    if (binding.type == "ObjectPattern") {
+    if (binding.type == "ObjectPattern"sv) {
         emitVarPattern(binding, init, out, level, terminate);
         return;
     }
     const std::string ind = indentOf(level);
-    if (binding.type != "Identifier") {
+    if (binding.type != "Identifier"sv) {
         diagUnsupported(binding.type, "Declaration pattern is not supported; it binds nothing.");
         out << ind << "/* unsupported declaration: " << binding.type << " */" << (terminate ? "\n" : "");
         return;
@@ -134,12 +138,12 @@ void CEmitter::emitVarPattern(const ASTNode& pattern, const ASTNode* init, std::
 }
 
 void CEmitter::emitModuleVarInit(const ASTNode& declarator, std::ostringstream& out) {
-    if (declarator.type != "VariableDeclarator" || declarator.children.empty()) return;
-    if (declarator.children[0].type == "ObjectPattern") {
+    if (declarator.type != "VariableDeclarator"sv || declarator.children.empty()) return;
+    if (declarator.children[0].type == "ObjectPattern"sv) {
         emitModuleDestructuredInit(declarator, out);
         return;
     }
-    if (declarator.children[0].type != "Identifier") return;
+    if (declarator.children[0].type != "Identifier"sv) return;
     const std::string name = identName(declarator.children[0]);
     const std::string c = resolve(name);
     const ASTNode* init = declarator.children.size() > 1 ? &declarator.children[1] : nullptr;

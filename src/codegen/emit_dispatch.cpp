@@ -1,7 +1,11 @@
 // The dispatcher through which a hybrid program's island calls the compiled functions of the entry module.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -11,27 +15,27 @@ constexpr size_t kDispatchChain = 32;
 // Parameters of a function node: the children from `start` up to its body.
 int arityFrom(const ASTNode& fn, size_t start) {
     int arity = 0;
-    for (size_t i = start; i < fn.children.size() && fn.children[i].type != "BlockStatement"; ++i) ++arity;
+    for (size_t i = start; i < fn.children.size() && fn.children[i].type != "BlockStatement"sv; ++i) ++arity;
     return arity;
 }
 
 std::vector<FnInfo> listCallable(const Module& entry) {
     std::vector<FnInfo> fns;
     for (const ASTNode& stmt : entry.ast.children) {
-        if (stmt.type == "FunctionDeclaration" && !stmt.children.empty()) {
+        if (stmt.type == "FunctionDeclaration"sv && !stmt.children.empty()) {
             const std::string name = jsonString(stmt.children[0], "name");
             if (!name.empty()) fns.push_back({name, arityFrom(stmt, 1), true});
-        } else if (stmt.type == "VariableDeclaration") {
+        } else if (stmt.type == "VariableDeclaration"sv) {
             for (const ASTNode& decl : stmt.children) {
-                if (decl.type != "VariableDeclarator" || decl.children.size() < 2 ||
-                    decl.children[0].type != "Identifier")
+                if (decl.type != "VariableDeclarator"sv || decl.children.size() < 2 ||
+                    decl.children[0].type != "Identifier"sv)
                     continue;
                 const ASTNode& init = decl.children[1];
-                if (init.type != "FunctionExpression" && init.type != "ArrowFunctionExpression") continue;
+                if (init.type != "FunctionExpression"sv && init.type != "ArrowFunctionExpression"sv) continue;
                 const std::string name = jsonString(decl.children[0], "name");
                 if (name.empty()) continue;
                 auto id = init.json.find("id");
-                const bool named = init.type == "FunctionExpression" && id != init.json.end() && id->is_object();
+                const bool named = init.type == "FunctionExpression"sv && id != init.json.end() && id->is_object();
                 fns.push_back({name, arityFrom(init, named ? 1 : 0), false});
             }
         }

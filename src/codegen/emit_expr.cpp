@@ -3,9 +3,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -100,7 +103,7 @@ std::string numberText(const ASTNode& node) {
 }  // namespace
 
 void CEmitter::emitExpr(const ASTNode& node, std::ostringstream& os) {
-    const std::string& t = node.type;
+    const std::string_view t = node.type;
     if (t == "Literal") emitLiteral(node, os);
     else if (t == "Identifier") emitIdentifier(node, os);
     else if (t == "BinaryExpression") emitBinary(node, os);
@@ -164,8 +167,8 @@ void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
     const std::string op = jsonStringOr(node, "operator", "&&");
     const ASTNode& right = node.children[1];
     const bool plainRight =
-        right.type == "Literal" ||
-        (right.type == "Identifier" && (isOwnedName(identName(right)) || scope.count(identName(right))) &&
+        right.type == "Literal"sv ||
+        (right.type == "Identifier"sv && (isOwnedName(identName(right)) || scope.count(identName(right))) &&
          !orderObservable(node.children[0], right));
     if (plainRight) {
         os << (op == "&&" ? "js_and(" : "js_or(");
@@ -185,12 +188,12 @@ void CEmitter::emitLogical(const ASTNode& node, std::ostringstream& os) {
 
 // A name bound to a built-in module or to a member of one, or a member of such a name.
 bool CEmitter::constructsBuiltin(const ASTNode& callee) const {
-    if (callee.type == "Identifier") {
+    if (callee.type == "Identifier"sv) {
         const std::string name = identName(callee);
         return bareRequireAliases.count(name) || bareRequireDestructured.count(name) || builtinMemberNames.count(name);
     }
-    return callee.type == "MemberExpression" && callee.children.size() >= 2 && !jsonTrue(callee, "computed") &&
-           callee.children[0].type == "Identifier" && bareRequireAliases.count(identName(callee.children[0]));
+    return callee.type == "MemberExpression"sv && callee.children.size() >= 2 && !jsonTrue(callee, "computed") &&
+           callee.children[0].type == "Identifier"sv && bareRequireAliases.count(identName(callee.children[0]));
 }
 
 void CEmitter::emitNew(const ASTNode& node, std::ostringstream& os) {

@@ -1,6 +1,10 @@
 // for loops, with the names their head declares.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -57,7 +61,7 @@ void CEmitter::emitFor(const ASTNode& forStmt, std::ostringstream& out, int leve
 }
 
 void CEmitter::emitForInit(const ASTNode& init, std::ostringstream& out) {
-    if (init.type == "VariableDeclaration") {
+    if (init.type == "VariableDeclaration"sv) {
         if (!init.children.empty()) emitVarDecl(init.children[0], out, 0, true, false);
         return;
     }

@@ -1,12 +1,16 @@
 // Function declarations: signatures, C++ names, prototypes, and bodies with nested functions hoisted.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/run_few_functions.h"
 #include "codegen/text_helpers.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 bool isNamedFunctionExpression(const ASTNode& fn) {
-    if (fn.type != "FunctionExpression") return false;
+    if (fn.type != "FunctionExpression"sv) return false;
     auto id = fn.json.find("id");
     return id != fn.json.end() && id->is_object();
 }
@@ -17,7 +21,7 @@ std::string cxxFunctionName(const std::string& prefix, const std::string& name) 
 
 // A function declaration directly in a body, with a name to hoist it under.
 bool isHoistable(const ASTNode& stmt) {
-    return stmt.type == "FunctionDeclaration" && !stmt.children.empty() && stmt.children[0].type == "Identifier";
+    return stmt.type == "FunctionDeclaration"sv && !stmt.children.empty() && stmt.children[0].type == "Identifier"sv;
 }
 
 }  // namespace
@@ -28,13 +32,13 @@ void CEmitter::extractFunctionSignature(const ASTNode& fn, std::string* name, st
     params->clear();
     *body = nullptr;
     size_t start = 0;
-    if (fn.type == "FunctionDeclaration" || isNamedFunctionExpression(fn)) {
+    if (fn.type == "FunctionDeclaration"sv || isNamedFunctionExpression(fn)) {
         if (fn.children.empty()) return;
-        if (fn.children[0].type == "Identifier") *name = identName(fn.children[0]);
+        if (fn.children[0].type == "Identifier"sv) *name = identName(fn.children[0]);
         start = 1;
     }
     for (size_t i = start; i < fn.children.size(); ++i) {
-        if (fn.children[i].type == "BlockStatement") {
+        if (fn.children[i].type == "BlockStatement"sv) {
             *body = &fn.children[i];
             return;
         }
@@ -101,9 +105,9 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
     if (body) hoistBlockVars(bodyStatements(*body), os, level + 1);
     if (body) {
         for (const ASTNode& child : body->children)
-            if (child.type != "FunctionDeclaration") emitStmt(child, os, level + 1);
+            if (child.type != "FunctionDeclaration"sv) emitStmt(child, os, level + 1);
     }
-    if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
+    if (!body || body->children.empty() || body->children.back().type != "ReturnStatement"sv)
         os << inner << "return JsOwned();\n";
     jumpScopes = savedJumps;
     leaveFunctionLocals(shadow);
@@ -119,7 +123,7 @@ void CEmitter::emitFunction(const ASTNode& node, std::ostringstream& os, int lev
 void CEmitter::emitFunctionPrototypes(const ASTNode& program, const std::string& prefix, std::ostringstream& os) const {
     std::vector<std::string> lines;
     for (const ASTNode& stmt : program.children)
-        if (stmt.type == "FunctionDeclaration") collectPrototypes(stmt, prefix, lines);
+        if (stmt.type == "FunctionDeclaration"sv) collectPrototypes(stmt, prefix, lines);
     for (const std::string& line : lines) os << line;
     if (!lines.empty()) os << "\n";
 }

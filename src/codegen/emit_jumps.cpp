@@ -1,5 +1,9 @@
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 // break, continue and return, labelled statements and try/finally. A jump goes to its C++ counterpart
 // when that reaches the same place; otherwise (a label naming an outer loop, a finally block in the way)
@@ -134,7 +138,7 @@ void CEmitter::emitLabeled(const ASTNode& stmt, std::ostringstream& out, int lev
     const ASTNode& body = stmt.children[0];
     pushJumpScope(JumpScope::Label, &body, label->value("name", std::string()), false);
     const size_t index = jumpScopes.size() - 1;
-    if (body.type == "BlockStatement") {
+    if (body.type == "BlockStatement"sv) {
         // its own C++ block, so a goto to the label after it passes no declaration still in scope
         out << indentOf(level) << "{\n";
         emitStatementsScoped(bodyStatements(body), out, level + 1);

@@ -1,6 +1,10 @@
 // Member reads and the key and slot forms that member assignments and updates share.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
     if (node.children.size() < 2) {
@@ -29,7 +33,7 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
         auto it = bareRequireAliases.find(name);
         return it == bareRequireAliases.end() ? std::string() : it->second;
     };
-    if (object.type == "MemberExpression" && object.children.size() >= 2 && propName != "<anon>" &&
+    if (object.type == "MemberExpression"sv && object.children.size() >= 2 && propName != "<anon>" &&
         !propName.empty() && identName(object.children[1]) == "env") {
         const std::string inner = identName(object.children[0]);
         if (isGlobalName(inner, "process") || aliasOf(inner) == "process") {
@@ -48,7 +52,7 @@ void CEmitter::emitMemberExpr(const ASTNode& node, std::ostringstream& os) {
         os << "js_process_cwd()";
         return;
     }
-    if (module.empty() && object.type == "Identifier" && objName == "module" && !isBoundName("module")) {
+    if (module.empty() && object.type == "Identifier"sv && objName == "module" && !isBoundName("module")) {
         emitModuleProperty(propName, os);
         return;
     }

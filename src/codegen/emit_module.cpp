@@ -1,7 +1,11 @@
 // Dependency modules: their statics, their run-once initialiser and the module.exports they build.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 #include "codegen/top_level_statics.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -9,9 +13,10 @@ namespace {
 std::vector<const ASTNode*> qualifyingDeclarators(const ASTNode& program) {
     std::vector<const ASTNode*> out;
     for (const ASTNode& stmt : program.children) {
-        if (stmt.type != "VariableDeclaration") continue;
+        if (stmt.type != "VariableDeclaration"sv) continue;
         for (const ASTNode& decl : stmt.children)
-            if (decl.type == "VariableDeclarator" && !decl.children.empty() && decl.children[0].type == "Identifier")
+            if (decl.type == "VariableDeclarator"sv && !decl.children.empty() &&
+                decl.children[0].type == "Identifier"sv)
                 out.push_back(&decl);
     }
     return out;
@@ -36,7 +41,7 @@ void CEmitter::emitDepModule(const Module& module, std::ostringstream& os) {
     bindDepModuleNames(module);
     chooseUnoptimisedFunctions(module.ast);
     for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type != "FunctionDeclaration") continue;
+        if (stmt.type != "FunctionDeclaration"sv) continue;
         emitFunction(stmt, os, 0, module.id);
         os << "\n";
     }
@@ -48,7 +53,7 @@ std::vector<std::string> CEmitter::bindDepModuleNames(const Module& module) {
     clearModuleScopes();
     currentModulePath = module.path;
     for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type != "FunctionDeclaration" || stmt.children.empty()) continue;
+        if (stmt.type != "FunctionDeclaration"sv || stmt.children.empty()) continue;
         const std::string name = jsonString(stmt.children[0], "name");
         if (!name.empty()) scope[name] = module.id + "_" + name;
     }
@@ -68,7 +73,7 @@ std::vector<std::string> CEmitter::bindDepModuleNames(const Module& module) {
         names.push_back(name);
     }
     for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type != "VariableDeclaration") continue;
+        if (stmt.type != "VariableDeclaration"sv) continue;
         for (const ASTNode& decl : stmt.children) resolveRequireDecl(decl, module.path);
     }
     // Names destructured from a bare require become statics of this module, so two modules that
@@ -85,9 +90,9 @@ std::vector<std::string> CEmitter::bindDepModuleNames(const Module& module) {
 std::vector<std::string> CEmitter::bareDestructuredLocals(const ASTNode& program) {
     std::vector<std::string> locals;
     for (const ASTNode& stmt : program.children) {
-        if (stmt.type != "VariableDeclaration") continue;
+        if (stmt.type != "VariableDeclaration"sv) continue;
         for (const ASTNode& decl : stmt.children) {
-            if (decl.children.size() < 2 || decl.children[0].type != "ObjectPattern" ||
+            if (decl.children.size() < 2 || decl.children[0].type != "ObjectPattern"sv ||
                 !isRequireCall(decl.children[1]) || isRelativeRequire(requireArg(decl.children[1])))
                 continue;
             for (const ASTNode& prop : decl.children[0].children)
@@ -120,13 +125,13 @@ void CEmitter::emitDepModuleStatics(const Module& module, const std::vector<std:
 void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : module.ast.children)
-        if (stmt.type != "FunctionDeclaration") stmts.push_back(&stmt);
+        if (stmt.type != "FunctionDeclaration"sv) stmts.push_back(&stmt);
     atModuleTop = true;
     std::ostringstream parts, body;
     emitStatementParts(
         module.ast, stmts,
         [&](const ASTNode& stmt, std::ostringstream& out) {
-            if (stmt.type == "VariableDeclaration") {
+            if (stmt.type == "VariableDeclaration"sv) {
                 for (const ASTNode& decl : stmt.children) emitModuleVarInit(decl, out);
             } else if (const ASTNode* assign = topLevelExportsAssign(stmt)) {
                 emitModuleExportsAssign(module, *assign, out);
@@ -149,9 +154,9 @@ void CEmitter::emitDepModuleInit(const Module& module, std::ostringstream& os) {
 
 // `module.exports = v` and `module.exports.K = v` written as a statement of the module's top level.
 const ASTNode* CEmitter::topLevelExportsAssign(const ASTNode& stmt) {
-    if (stmt.type != "ExpressionStatement" || stmt.children.empty()) return nullptr;
+    if (stmt.type != "ExpressionStatement"sv || stmt.children.empty()) return nullptr;
     const ASTNode& assign = stmt.children[0];
-    if (assign.type != "AssignmentExpression" || assign.children.size() < 2 ||
+    if (assign.type != "AssignmentExpression"sv || assign.children.size() < 2 ||
         jsonStringOr(assign, "operator", "=") != "=")
         return nullptr;
     const ASTNode& left = assign.children[0];
@@ -164,15 +169,15 @@ std::string CEmitter::exportKey(const ASTNode& target) {
     const ASTNode& key = target.children[1];
     if (!jsonTrue(target, "computed")) return identName(key);
     auto v = key.json.find("value");
-    return key.type == "Literal" && v != key.json.end() && v->is_string() ? v->get<std::string>() : std::string();
+    return key.type == "Literal"sv && v != key.json.end() && v->is_string() ? v->get<std::string>() : std::string();
 }
 
 // A static bound to `module.exports.K` follows a compound assignment of the property (`+=`, `++`), so a
 // module that destructures K reads the property's value.
 void CEmitter::resyncExportStatic(const Module& module, const ASTNode& stmt, std::ostringstream& os) {
-    if (stmt.type != "ExpressionStatement" || stmt.children.empty()) return;
+    if (stmt.type != "ExpressionStatement"sv || stmt.children.empty()) return;
     const ASTNode& x = stmt.children[0];
-    if ((x.type != "AssignmentExpression" && x.type != "UpdateExpression") || x.children.empty()) return;
+    if ((x.type != "AssignmentExpression"sv && x.type != "UpdateExpression"sv) || x.children.empty()) return;
     const ASTNode& target = x.children[0];
     const std::string key = isModuleExportsDotProp(target) ? exportKey(target) : std::string();
     if (key.empty()) return;
@@ -188,7 +193,7 @@ void CEmitter::emitModuleExportsAssign(const Module& module, const ASTNode& assi
     if (isModuleExprProp(left, "module", "exports")) {
         const std::string fn = module.id + "_" + jsonString(right, "name");
         os << "    " << exportsVar << " = ";
-        if (right.type == "Identifier" && module.nativeFunctions.count(fn))
+        if (right.type == "Identifier"sv && module.nativeFunctions.count(fn))
             os << "js_clone_value(" << exportedFunctionText(module, fn) << ")";
         else
             emitExpr(right, os);
@@ -204,7 +209,7 @@ void CEmitter::emitModuleExportsAssign(const Module& module, const ASTNode& assi
         return;
     }
     const std::string& symbol = it->second;
-    const bool sameName = right.type == "Identifier" && resolve(identName(right)) == symbol;
+    const bool sameName = right.type == "Identifier"sv && resolve(identName(right)) == symbol;
     if (!module.nativeFunctions.count(symbol) && !sameName) {
         os << "    " << symbol << " = ";
         emitExpr(right, os);

@@ -1,8 +1,11 @@
 #include <filesystem>
 #include <system_error>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 // What a module knows of itself: module.exports, module.id and module.filename, __filename, __dirname
 // and `require.main === module`. Paths are those of the source files the program was compiled from.
@@ -13,11 +16,21 @@ std::string CEmitter::currentModuleFile() const {
     return (ec ? std::filesystem::path(currentModulePath) : p.lexically_normal()).string();
 }
 
-bool CEmitter::mentionsModule(const ASTNode& node) {
-    if (node.type == "Identifier" && jsonStringRef(node, "name") == "module") return true;
+namespace {
+
+bool namesModule(const ASTNode& node) {
+    if (node.type == "Identifier"sv && jsonStringRef(node, "name") == "module") return true;
     for (const ASTNode& child : node.children)
-        if (mentionsModule(child)) return true;
+        if (namesModule(child)) return true;
     return false;
+}
+
+}  // namespace
+
+bool CEmitter::mentionsModule(const ASTNode& root) const {
+    auto found = moduleMentions.find(&root);
+    if (found == moduleMentions.end()) found = moduleMentions.emplace(&root, namesModule(root)).first;
+    return found->second;
 }
 
 // module.exports read as a value: the exports static of the module being emitted (the entry has one when its
@@ -54,7 +67,7 @@ bool CEmitter::emitMainModuleTest(const ASTNode& node, std::ostringstream& os) {
     const std::string op = jsonStringOr(node, "operator", "");
     if (op != "==" && op != "===" && op != "!=" && op != "!==") return false;
     auto isMain = [](const ASTNode& n) { return isModuleExprProp(n, "require", "main"); };
-    auto isModule = [](const ASTNode& n) { return n.type == "Identifier" && identName(n) == "module"; };
+    auto isModule = [](const ASTNode& n) { return n.type == "Identifier"sv && identName(n) == "module"; };
     const ASTNode& l = node.children[0];
     const ASTNode& r = node.children[1];
     if (!((isMain(l) && isModule(r)) || (isModule(l) && isMain(r))) || isBoundName("module") ||

@@ -1,11 +1,15 @@
 // Object literals.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 void CEmitter::emitObjectExpr(const ASTNode& node, std::ostringstream& os) {
     os << "([&](){ JsValue __obj = js_obj_new(); ";
     for (const ASTNode& prop : node.children) {
-        if (prop.type != "Property" || prop.children.size() < 2) continue;
+        if (prop.type != "Property"sv || prop.children.size() < 2) continue;
         const ASTNode& key = prop.children[0];
         const std::string kind = jsonString(prop, "kind");
         if (kind == "get" || kind == "set")
@@ -27,11 +31,11 @@ void CEmitter::emitObjectExpr(const ASTNode& node, std::ostringstream& os) {
         } else {
             os << "js_obj_set(&__obj, ";
             auto v = key.json.find("value");
-            if (key.type == "Identifier")
+            if (key.type == "Identifier"sv)
                 os << "\"" << escapeString(identName(key)) << "\"";
-            else if (key.type == "Literal" && v != key.json.end() && v->is_string())
+            else if (key.type == "Literal"sv && v != key.json.end() && v->is_string())
                 os << "\"" << escapeString(v->get<std::string>()) << "\"";
-            else if (key.type == "Literal" && v != key.json.end() && v->is_number())
+            else if (key.type == "Literal"sv && v != key.json.end() && v->is_number())
                 os << "\"" << v->dump() << "\"";
             else
                 os << "\"\"";

@@ -1,6 +1,10 @@
 // Binary, unary and update operators, with 32-bit integer forms where JavaScript asks for them.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -91,7 +95,7 @@ void CEmitter::emitUnary(const ASTNode& node, std::ostringstream& os) {
     const ASTNode& arg = node.children[0];
     // typeof of a name nothing declares is "undefined" in JavaScript, not a ReferenceError;
     // Babel's helpers probe globals such as Symbol this way.
-    if (op == "typeof" && arg.type == "Identifier") {
+    if (op == "typeof" && arg.type == "Identifier"sv) {
         const std::string name = identName(arg);
         if (!isBoundName(name) && !closureCaptured.count(name) && moduleLocationText(name).empty()) {
             os << "JS_STR(\"undefined\")";
@@ -119,13 +123,13 @@ void CEmitter::emitVoid(const ASTNode& arg, std::ostringstream& os) {
 }
 
 void CEmitter::emitDelete(const ASTNode& arg, std::ostringstream& os) {
-    if (arg.type == "MemberExpression" && arg.children.size() >= 2) {
+    if (arg.type == "MemberExpression"sv && arg.children.size() >= 2) {
         os << "js_delete(";
         emitValue(arg.children[0], os);
         os << ", ";
         emitMemberKey(arg, os);
         os << ")";
-    } else if (arg.type == "Identifier") {
+    } else if (arg.type == "Identifier"sv) {
         os << "JS_BOOL(0)";
     } else {
         os << "((void)";
@@ -140,7 +144,7 @@ void CEmitter::emitUpdate(const ASTNode& node, std::ostringstream& os) {
         return;
     }
     const ASTNode& arg = node.children[0];
-    if (arg.type == "MemberExpression" && arg.children.size() >= 2) {
+    if (arg.type == "MemberExpression"sv && arg.children.size() >= 2) {
         emitMemberUpdate(node, arg, os);
         return;
     }
@@ -148,7 +152,7 @@ void CEmitter::emitUpdate(const ASTNode& node, std::ostringstream& os) {
     auto prefix = node.json.find("prefix");
     const bool pre = prefix == node.json.end() || !prefix->is_boolean() || prefix->get<bool>();
     os << (op == "++" ? (pre ? "js_preinc(" : "js_postinc(") : (pre ? "js_predec(" : "js_postdec("));
-    if (arg.type == "Identifier") {
+    if (arg.type == "Identifier"sv) {
         const std::string name = identName(arg);
         if (isOwnedName(name))
             os << name << ".ptr()";

@@ -1,10 +1,14 @@
 // Statements: the dispatch on node type, if, while, do-while, return, throw, break, continue and blocks.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
 
+using namespace std::string_view_literals;
+
 void CEmitter::emitStmt(const ASTNode& stmt, std::ostringstream& out, int level) {
-    const std::string& t = stmt.type;
+    const std::string_view t = stmt.type;
     if (t == "VariableDeclaration") {
         for (const ASTNode& decl : stmt.children) emitVarDecl(decl, out, level, true, true);
     } else if (t == "ExpressionStatement") {
@@ -109,7 +113,7 @@ void CEmitter::emitReturn(const ASTNode& stmt, std::ostringstream& out, int leve
             out << " JsOwned::from_value(";
             emitExpr(arg, out);
             out << ")";
-        } else if (arg.type == "Identifier" && isOwnedName(identName(arg))) {
+        } else if (arg.type == "Identifier"sv && isOwnedName(identName(arg))) {
             out << " " << identName(arg) << ".clone()";
         } else {
             out << " JsOwned::from_value(js_clone_value(";

@@ -1,22 +1,26 @@
 // switch statements: an if-chain when no clause falls through, else a C++ switch from the matched clause on.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
-bool isPlainBreak(const ASTNode& stmt) { return stmt.type == "BreakStatement" && stmt.children.empty(); }
+bool isPlainBreak(const ASTNode& stmt) { return stmt.type == "BreakStatement"sv && stmt.children.empty(); }
 
 // A statement after which control never reaches the next clause.
 bool leavesClause(const ASTNode& stmt) {
-    return isPlainBreak(stmt) || stmt.type == "ReturnStatement" || stmt.type == "ThrowStatement" ||
-           stmt.type == "ContinueStatement";
+    return isPlainBreak(stmt) || stmt.type == "ReturnStatement"sv || stmt.type == "ThrowStatement"sv ||
+           stmt.type == "ContinueStatement"sv;
 }
 
 // True when `node` holds a break that targets the enclosing switch (loops, switches and functions
 // inside catch their own breaks).
 bool hasSwitchBreak(const ASTNode& node) {
     if (isPlainBreak(node)) return true;
-    const std::string& t = node.type;
+    const std::string_view t = node.type;
     if (t == "ForStatement" || t == "WhileStatement" || t == "DoWhileStatement" || t == "ForInStatement" ||
         t == "ForOfStatement" || t == "SwitchStatement" || t == "FunctionDeclaration" ||
         t == "FunctionExpression" || t == "ArrowFunctionExpression")
@@ -37,7 +41,7 @@ std::vector<const ASTNode*> clauseBody(const ASTNode& clause) {
 std::vector<const ASTNode*> clausesOf(const ASTNode& sw) {
     std::vector<const ASTNode*> clauses;
     for (size_t i = 1; i < sw.children.size(); ++i)
-        if (sw.children[i].type == "SwitchCase") clauses.push_back(&sw.children[i]);
+        if (sw.children[i].type == "SwitchCase"sv) clauses.push_back(&sw.children[i]);
     return clauses;
 }
 

@@ -1,6 +1,10 @@
 // try, catch and finally.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 void CEmitter::emitTry(const ASTNode& stmt, std::ostringstream& out, int level) {
     const std::string ind = indentOf(level);
@@ -9,7 +13,7 @@ void CEmitter::emitTry(const ASTNode& stmt, std::ostringstream& out, int level) 
         return;
     }
     const ASTNode* handler =
-        stmt.children.size() >= 2 && stmt.children[1].type == "CatchClause" ? &stmt.children[1] : nullptr;
+        stmt.children.size() >= 2 && stmt.children[1].type == "CatchClause"sv ? &stmt.children[1] : nullptr;
     const size_t finalizerIndex = handler ? 2 : 1;
     if (stmt.children.size() > finalizerIndex) {
         emitTryFinally(stmt.children[0], handler, stmt.children[finalizerIndex], out, level);
@@ -71,14 +75,14 @@ void CEmitter::emitCatch(const ASTNode& clause, std::ostringstream& out, int lev
     out << ind << "catch (const std::exception& __jsc_ex) {\n";
     OwnedLocalsScope block(ownedLocals);
     size_t bodyIndex = 0;
-    if (!clause.children.empty() && clause.children[0].type == "Identifier") {
+    if (!clause.children.empty() && clause.children[0].type == "Identifier"sv) {
         const std::string p = identName(clause.children[0]);
         out << ind << "    const char* __jw = __jsc_ex.what();\n";
         out << ind << "    JsOwned " << p << " = JsOwned::from_value(js_str(__jw ? __jw : \"\"));\n";
         ownedLocals.insert(p);
         bodyIndex = 1;
     }
-    if (clause.children.size() > bodyIndex && clause.children[bodyIndex].type == "BlockStatement")
+    if (clause.children.size() > bodyIndex && clause.children[bodyIndex].type == "BlockStatement"sv)
         emitStatementsScoped(bodyStatements(clause.children[bodyIndex]), out, level + 2);
     out << ind << "}\n";
 }

@@ -1,13 +1,17 @@
 // Keeping JavaScript's left-to-right order of operands where C++ leaves the order open.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/syntax_queries.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
 // The expression assigns or updates a variable or property somewhere inside (function bodies aside).
 bool writes(const ASTNode& node) {
     if (isFunctionNode(node)) return false;
-    if (node.type == "AssignmentExpression" || node.type == "UpdateExpression") return true;
+    if (node.type == "AssignmentExpression"sv || node.type == "UpdateExpression"sv) return true;
     for (const ASTNode& child : node.children)
         if (writes(child)) return true;
     return false;
@@ -17,10 +21,10 @@ bool writes(const ASTNode& node) {
 
 bool CEmitter::actsOnState(const ASTNode& node) {
     if (isFunctionNode(node)) return false;
-    if (node.type == "CallExpression" || node.type == "NewExpression" || node.type == "AssignmentExpression" ||
-        node.type == "UpdateExpression")
+    if (node.type == "CallExpression"sv || node.type == "NewExpression"sv || node.type == "AssignmentExpression"sv ||
+        node.type == "UpdateExpression"sv)
         return true;
-    if (node.type == "UnaryExpression" && node.json.value("operator", std::string()) == "delete") return true;
+    if (node.type == "UnaryExpression"sv && node.json.value("operator", std::string()) == "delete") return true;
     for (const ASTNode& child : node.children)
         if (actsOnState(child)) return true;
     return false;
@@ -28,7 +32,7 @@ bool CEmitter::actsOnState(const ASTNode& node) {
 
 bool CEmitter::readsProperty(const ASTNode& node) {
     if (isFunctionNode(node)) return false;
-    if (node.type == "MemberExpression") return true;
+    if (node.type == "MemberExpression"sv) return true;
     for (const ASTNode& child : node.children)
         if (readsProperty(child)) return true;
     return false;
@@ -38,7 +42,7 @@ bool CEmitter::readsProperty(const ASTNode& node) {
 // (functions share no locals, there are no closures) and the constant globals. A local still counts
 // when `other` assigns it directly.
 bool CEmitter::readsMutableName(const ASTNode& node, const ASTNode& other) const {
-    if (node.type != "Identifier") return false;
+    if (node.type != "Identifier"sv) return false;
     const std::string name = identName(node);
     if (name == "undefined" || name == "NaN" || name == "Infinity") return false;
     const bool functionLocal = ownedLocals.count(name) && !entryStatics.count(name);

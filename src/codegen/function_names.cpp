@@ -1,9 +1,12 @@
 #include <cstdlib>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
 #include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 // The names function values carry, as Node prints them ([Function: name]) and gives them as fn.name: a
 // function expression's own name, else the one JavaScript infers from the variable, property or name it is
@@ -13,13 +16,13 @@
 namespace {
 
 const ASTNode* functionValue(const ASTNode& node) {
-    return node.type == "FunctionExpression" ? &node : nullptr;
+    return node.type == "FunctionExpression"sv ? &node : nullptr;
 }
 
 std::string keyName(const ASTNode& key) {
-    if (key.type == "Identifier") return CEmitter::identName(key);
+    if (key.type == "Identifier"sv) return CEmitter::identName(key);
     auto v = key.json.find("value");
-    if (key.type == "Literal" && v != key.json.end() && v->is_string()) return v->get<std::string>();
+    if (key.type == "Literal"sv && v != key.json.end() && v->is_string()) return v->get<std::string>();
     return std::string();
 }
 
@@ -40,14 +43,14 @@ int CEmitter::functionLength(const ASTNode& fn) {
     int length = 0;
     for (size_t i = named ? 1 : 0; i < fn.children.size(); ++i) {
         const ASTNode& child = fn.children[i];
-        if (child.type == "BlockStatement") {
+        if (child.type == "BlockStatement"sv) {
             if (!child.children.empty() && isFunctionLengthDirective(child.children[0])) {
                 const std::string& text = child.children[0].json["directive"].get_ref<const std::string&>();
                 return std::atoi(text.c_str() + sizeof kFunctionLengthDirective - 1);
             }
             break;
         }
-        if (child.type == "AssignmentPattern" || child.type == "RestElement") break;
+        if (child.type == "AssignmentPattern"sv || child.type == "RestElement"sv) break;
         ++length;
     }
     return length;
@@ -56,20 +59,20 @@ int CEmitter::functionLength(const ASTNode& fn) {
 void CEmitter::nameFunctionExpressions(const ASTNode& node) {
     const ASTNode* fe = nullptr;
     std::string name;
-    if (node.type == "Property" && node.children.size() >= 2 && !jsonTrue(node, "computed")) {
+    if (node.type == "Property"sv && node.children.size() >= 2 && !jsonTrue(node, "computed")) {
         fe = functionValue(node.children[1]);
         name = keyName(node.children[0]);
-    } else if (node.type == "VariableDeclarator" && node.children.size() >= 2 &&
-               node.children[0].type == "Identifier") {
+    } else if (node.type == "VariableDeclarator"sv && node.children.size() >= 2 &&
+               node.children[0].type == "Identifier"sv) {
         fe = functionValue(node.children[1]);
         name = identName(node.children[0]);
-    } else if (node.type == "AssignmentExpression" && node.children.size() >= 2 &&
-               node.children[0].type == "Identifier") {
+    } else if (node.type == "AssignmentExpression"sv && node.children.size() >= 2 &&
+               node.children[0].type == "Identifier"sv) {
         fe = functionValue(node.children[1]);
         name = identName(node.children[0]);
     }
     if (fe && !name.empty()) inferredFunctionNames[fe] = jsNameOf(name);
-    if (node.type == "FunctionExpression") {
+    if (node.type == "FunctionExpression"sv) {
         auto id = node.json.find("id");
         if (id != node.json.end() && id->is_object() && !node.children.empty())
             inferredFunctionNames[&node] = jsNameOf(identName(node.children[0]));

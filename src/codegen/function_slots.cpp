@@ -1,5 +1,9 @@
 // Functions a program reassigns: they are held in a slot, and named through it as values.
+#include <string_view>
+
 #include "codegen/cemitter.h"
+
+using namespace std::string_view_literals;
 
 // JavaScript lets a function declaration's name be assigned (Babel's helpers replace themselves on their
 // first call). Such a function is held in a per-function static initialised with its function value on
@@ -8,14 +12,14 @@
 namespace {
 
 void collectAssignedNames(const ASTNode& node, std::set<std::string>& out) {
-    if ((node.type == "AssignmentExpression" || node.type == "UpdateExpression") && !node.children.empty() &&
-        node.children[0].type == "Identifier")
+    if ((node.type == "AssignmentExpression"sv || node.type == "UpdateExpression"sv) && !node.children.empty() &&
+        node.children[0].type == "Identifier"sv)
         out.insert(CEmitter::identName(node.children[0]));
     for (const ASTNode& child : node.children) collectAssignedNames(child, out);
 }
 
 void collectFunctionNames(const ASTNode& node, std::set<std::string>& out) {
-    if (node.type == "FunctionDeclaration" && !node.children.empty() && node.children[0].type == "Identifier")
+    if (node.type == "FunctionDeclaration"sv && !node.children.empty() && node.children[0].type == "Identifier"sv)
         out.insert(CEmitter::identName(node.children[0]));
     for (const ASTNode& child : node.children) collectFunctionNames(child, out);
 }

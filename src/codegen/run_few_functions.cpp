@@ -9,15 +9,18 @@
 #include "codegen/run_few_functions.h"
 
 #include <string>
+#include <string_view>
 
 #include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 bool isLoop(const ASTNode& node) {
-    return node.type == "ForStatement" || node.type == "WhileStatement" || node.type == "DoWhileStatement" ||
-           node.type == "ForInStatement" || node.type == "ForOfStatement";
+    return node.type == "ForStatement"sv || node.type == "WhileStatement"sv || node.type == "DoWhileStatement"sv ||
+           node.type == "ForInStatement"sv || node.type == "ForOfStatement"sv;
 }
 
 bool holdsLoop(const ASTNode& node) {
@@ -34,13 +37,13 @@ const std::string& nameOf(const ASTNode& identifier) { return jsonStringRef(iden
 void collectRepeatedUses(const ASTNode& node, bool repeated, std::set<std::string>& names) {
     repeated = repeated || isLoop(node) || isFunctionNode(node);
     size_t first = 0;
-    if (node.type == "Identifier") {
+    if (node.type == "Identifier"sv) {
         names.insert(nameOf(node));
-    } else if (node.type == "CallExpression" && !node.children.empty() && node.children[0].type == "Identifier") {
+    } else if (node.type == "CallExpression"sv && !node.children.empty() && node.children[0].type == "Identifier"sv) {
         if (repeated) names.insert(nameOf(node.children[0]));
         first = 1;
-    } else if (node.type == "FunctionDeclaration" && !node.children.empty() &&
-               node.children[0].type == "Identifier") {
+    } else if (node.type == "FunctionDeclaration"sv && !node.children.empty() &&
+               node.children[0].type == "Identifier"sv) {
         first = 1;  // the declared name itself is no use of it
     }
     for (size_t i = first; i < node.children.size(); ++i) collectRepeatedUses(node.children[i], repeated, names);
@@ -53,7 +56,7 @@ std::set<const ASTNode*> runFewFunctions(const ASTNode& program) {
     collectRepeatedUses(program, false, repeated);
     std::set<const ASTNode*> out;
     for (const ASTNode& stmt : program.children) {
-        if (stmt.type != "FunctionDeclaration" || stmt.children.empty() || stmt.children[0].type != "Identifier")
+        if (stmt.type != "FunctionDeclaration"sv || stmt.children.empty() || stmt.children[0].type != "Identifier"sv)
             continue;
         if (!repeated.count(nameOf(stmt.children[0])) && !holdsLoop(stmt)) out.insert(&stmt);
     }

@@ -10,9 +10,13 @@
 // a loop at the top of a program keeps the full optimiser, unless it is a counted loop that runs only a
 // few rounds, which is run-once code repeated: optimising such a loop costs the compiler tens of
 // milliseconds and saves the program microseconds.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/syntax_queries.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -24,7 +28,7 @@ constexpr std::streamoff kPartBytes = 24 * 1024;
 constexpr double kFewRounds = 100;
 
 bool isNumberLiteral(const ASTNode& node, double* value) {
-    if (node.type != "Literal") return false;
+    if (node.type != "Literal"sv) return false;
     auto v = node.json.find("value");
     if (v == node.json.end() || !v->is_number()) return false;
     *value = v->get<double>();
@@ -32,11 +36,11 @@ bool isNumberLiteral(const ASTNode& node, double* value) {
 }
 
 bool isIdentifierNamed(const ASTNode& node, const std::string& name) {
-    return node.type == "Identifier" && CEmitter::identName(node) == name;
+    return node.type == "Identifier"sv && CEmitter::identName(node) == name;
 }
 
 bool isWriteOf(const ASTNode& node, const std::string& name) {
-    return (node.type == "AssignmentExpression" || node.type == "UpdateExpression") && !node.children.empty() &&
+    return (node.type == "AssignmentExpression"sv || node.type == "UpdateExpression"sv) && !node.children.empty() &&
            isIdentifierNamed(node.children[0], name);
 }
 
@@ -52,8 +56,8 @@ bool writesName(const ASTNode& node, const std::string& name) {
 // those behind the loop's back.
 void collectFunctionWrites(const ASTNode& node, bool inFunction, std::set<std::string>& names) {
     inFunction = inFunction || isFunctionNode(node);
-    if (inFunction && (node.type == "AssignmentExpression" || node.type == "UpdateExpression") &&
-        !node.children.empty() && node.children[0].type == "Identifier")
+    if (inFunction && (node.type == "AssignmentExpression"sv || node.type == "UpdateExpression"sv) &&
+        !node.children.empty() && node.children[0].type == "Identifier"sv)
         names.insert(CEmitter::identName(node.children[0]));
     for (const ASTNode& child : node.children) collectFunctionWrites(child, inFunction, names);
 }
@@ -66,8 +70,8 @@ public:
     // written elsewhere, so only the statement's own loops count.
     bool loopsLong(const ASTNode& node) const {
         if (isFunctionNode(node) || isFewRoundsLoop(node)) return false;
-        if (node.type == "ForStatement" || node.type == "WhileStatement" || node.type == "DoWhileStatement" ||
-            node.type == "ForInStatement" || node.type == "ForOfStatement")
+        if (node.type == "ForStatement"sv || node.type == "WhileStatement"sv || node.type == "DoWhileStatement"sv ||
+            node.type == "ForInStatement"sv || node.type == "ForOfStatement"sv)
             return true;
         for (const ASTNode& child : node.children)
             if (loopsLong(child)) return true;
@@ -79,23 +83,23 @@ private:
     // nothing but the loop's own update changes i while it runs, and whose body holds no loop that may
     // run long.
     bool isFewRoundsLoop(const ASTNode& loop) const {
-        if (loop.type != "ForStatement" || loop.children.size() != 4) return false;
+        if (loop.type != "ForStatement"sv || loop.children.size() != 4) return false;
         const ASTNode& init = loop.children[0];
         const ASTNode& test = loop.children[1];
         const ASTNode& update = loop.children[2];
         const ASTNode& body = loop.children[3];
-        if (init.type != "VariableDeclaration" || init.children.size() != 1) return false;
+        if (init.type != "VariableDeclaration"sv || init.children.size() != 1) return false;
         const ASTNode& decl = init.children[0];
         double from = 0, to = 0;
-        if (decl.children.size() != 2 || decl.children[0].type != "Identifier" ||
+        if (decl.children.size() != 2 || decl.children[0].type != "Identifier"sv ||
             !isNumberLiteral(decl.children[1], &from))
             return false;
         const std::string counter = CEmitter::identName(decl.children[0]);
         const std::string op = jsonString(test, "operator");
-        if (test.type != "BinaryExpression" || (op != "<" && op != "<=") || test.children.size() != 2 ||
+        if (test.type != "BinaryExpression"sv || (op != "<" && op != "<=") || test.children.size() != 2 ||
             !isIdentifierNamed(test.children[0], counter) || !isNumberLiteral(test.children[1], &to))
             return false;
-        if (update.type != "UpdateExpression" || jsonString(update, "operator") != "++" ||
+        if (update.type != "UpdateExpression"sv || jsonString(update, "operator") != "++" ||
             !isWriteOf(update, counter))
             return false;
         if (!(to - from <= kFewRounds)) return false;  // NaN bounds do not count either

@@ -1,5 +1,9 @@
 // The value forms of an expression (see CEmitter in cemitter.h): value, owned and call-argument.
+#include <string_view>
+
 #include "codegen/cemitter.h"
+
+using namespace std::string_view_literals;
 
 bool CEmitter::isOwnedName(const std::string& name) const {
     return ownedLocals.count(name) || entryStatics.count(name) || bareRequireDestructured.count(name);
@@ -7,11 +11,11 @@ bool CEmitter::isOwnedName(const std::string& name) const {
 
 // An assignment to an owned name yields the JsOwned variable itself, which the value forms borrow.
 bool CEmitter::yieldsOwnedVariable(const ASTNode& node) const {
-    if (node.type != "AssignmentExpression" || node.children.size() < 2) return false;
+    if (node.type != "AssignmentExpression"sv || node.children.size() < 2) return false;
     const std::string op = node.json.value("operator", std::string("="));
     if (op == "&&=" || op == "||=" || op == "?\?=") return false;
     const ASTNode& target = node.children[0];
-    return target.type == "Identifier" && isOwnedName(identName(target));
+    return target.type == "Identifier"sv && isOwnedName(identName(target));
 }
 
 std::string CEmitter::valueText(const ASTNode& node) {
@@ -21,15 +25,15 @@ std::string CEmitter::valueText(const ASTNode& node) {
 }
 
 bool CEmitter::producesOwnedValue(const ASTNode& node) const {
-    const std::string& t = node.type;
+    const std::string_view t = node.type;
     return t == "Literal" || t == "BinaryExpression" || t == "UnaryExpression" || t == "LogicalExpression" ||
            t == "ObjectExpression" || t == "ArrayExpression" || t == "MemberExpression" || t == "NewExpression";
 }
 
 bool CEmitter::nodeReturnsJsOwned(const ASTNode& node) const {
-    if (node.type != "CallExpression" || node.children.empty()) return false;
+    if (node.type != "CallExpression"sv || node.children.empty()) return false;
     const ASTNode& callee = node.children[0];
-    if (callee.type != "Identifier") return true;
+    if (callee.type != "Identifier"sv) return true;
     static const std::set<std::string> conversions = {"String",     "Number",      "Boolean",
                                                       "eval",       "Function",    "setTimeout",
                                                       "setInterval", "clearTimeout", "clearInterval"};
@@ -40,15 +44,15 @@ bool CEmitter::nodeReturnsJsOwned(const ASTNode& node) const {
 }
 
 void CEmitter::emitValue(const ASTNode& node, std::ostringstream& os) {
-    if (node.type == "Identifier") {
+    if (node.type == "Identifier"sv) {
         const std::string name = identName(node);
         if (isOwnedName(name))
             os << name << ".borrow()";
         else
             os << "JsOwned::from_value(js_clone_value(" << valueName(name) << ")).borrow()";
-    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+    } else if (node.type == "CallExpression"sv && nodeReturnsJsOwned(node)) {
         emitExpr(node, os);
-    } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
+    } else if (node.type == "CallExpression"sv || producesOwnedValue(node)) {
         os << "JsOwned::from_value(";
         emitExpr(node, os);
         os << ").borrow()";
@@ -62,17 +66,17 @@ void CEmitter::emitValue(const ASTNode& node, std::ostringstream& os) {
 }
 
 void CEmitter::emitOwned(const ASTNode& node, std::ostringstream& os) {
-    if (node.type == "Identifier") {
+    if (node.type == "Identifier"sv) {
         const std::string name = identName(node);
         if (isOwnedName(name))
             os << "js_clone_value(" << name << ".borrow())";
         else
             os << "js_clone_value(" << valueName(name) << ")";
-    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+    } else if (node.type == "CallExpression"sv && nodeReturnsJsOwned(node)) {
         os << "js_clone_value(";
         emitExpr(node, os);
         os << ")";
-    } else if (node.type == "CallExpression" || producesOwnedValue(node)) {
+    } else if (node.type == "CallExpression"sv || producesOwnedValue(node)) {
         emitExpr(node, os);
     } else {
         os << "js_clone_value(" << (yieldsOwnedVariable(node) ? "(" : "");
@@ -82,13 +86,13 @@ void CEmitter::emitOwned(const ASTNode& node, std::ostringstream& os) {
 }
 
 void CEmitter::emitCallArg(const ASTNode& node, std::ostringstream& os) {
-    if (node.type == "Identifier") {
+    if (node.type == "Identifier"sv) {
         const std::string name = identName(node);
         if (isOwnedName(name))
             os << "JsOwned::from_borrowed(" << name << ".borrow())";
         else
             os << "JsOwned::from_borrowed(" << valueName(name) << ")";
-    } else if (node.type == "CallExpression" && nodeReturnsJsOwned(node)) {
+    } else if (node.type == "CallExpression"sv && nodeReturnsJsOwned(node)) {
         emitCallImpl(node, os, false);
     } else {
         os << "JsOwned::from_value(" << (yieldsOwnedVariable(node) ? "(" : "");

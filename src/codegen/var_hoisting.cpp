@@ -1,22 +1,25 @@
 // Hoisting var declarations of nested blocks to the top of their function.
 #include <algorithm>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 #include "codegen/syntax_queries.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 bool isVarDeclaration(const ASTNode& node) {
-    return node.type == "VariableDeclaration" && jsonString(node, "kind") == "var";
+    return node.type == "VariableDeclaration"sv && jsonString(node, "kind") == "var";
 }
 
 void declaredNames(const ASTNode& declaration, std::vector<std::string>& out) {
     for (const ASTNode& decl : declaration.children) {
         if (decl.children.empty()) continue;
         const ASTNode& binding = decl.children[0];
-        if (binding.type == "Identifier") out.push_back(CEmitter::identName(binding));
-        if (binding.type != "ObjectPattern") continue;
+        if (binding.type == "Identifier"sv) out.push_back(CEmitter::identName(binding));
+        if (binding.type != "ObjectPattern"sv) continue;
         for (const ASTNode& prop : binding.children)
             if (!prop.children.empty())
                 out.push_back(CEmitter::identName(prop.children.size() >= 2 ? prop.children[1] : prop.children[0]));
@@ -42,9 +45,9 @@ bool declaresDirectly(const ASTNode& container, const std::string& name) {
 // True when `name` is read or written somewhere below `node` outside every block that declares it.
 bool referencedOutside(const ASTNode& node, const std::string& name) {
     if (isFunctionNode(node)) return false;
-    if (node.type == "Identifier") return CEmitter::identName(node) == name;
-    const bool scopeOfItsOwn = node.type == "BlockStatement" || node.type == "SwitchCase" ||
-                               node.type == "ForStatement";
+    if (node.type == "Identifier"sv) return CEmitter::identName(node) == name;
+    const bool scopeOfItsOwn = node.type == "BlockStatement"sv || node.type == "SwitchCase"sv ||
+                               node.type == "ForStatement"sv;
     if (scopeOfItsOwn && declaresDirectly(node, name)) return false;
     for (const ASTNode& child : node.children)
         if (referencedOutside(child, name)) return true;

@@ -60,6 +60,24 @@ TEST(TranslationUnit, EmittingTwiceGivesTheSameText) {
     EXPECT_FALSE(em.hybrid);
 }
 
+// The emitter remembers per tree whether it names `module`; the same list object holds each program in
+// turn, so every entry tree stands at the same address and a stale answer would show.
+TEST(TranslationUnit, OneEmitterAsksEachProgramAfreshWhetherItNamesModule) {
+    const auto entryOf = [](const std::string& source) {
+        return resolveProgram({{"main.js", source}}, "main.js").back();
+    };
+    const Module withModule = entryOf("module.exports.n = 1;\nconsole.log(module.exports.n);");
+    const Module withoutModule = entryOf("console.log(1);");
+    std::vector<Module> list{withModule};
+    CEmitter em;
+    for (const Module* entry : {&withModule, &withoutModule, &withModule}) {
+        list[0] = *entry;
+        const std::string text = em.emitModules(list, false);
+        EXPECT_EQ(text, CEmitter().emitModules(list, false));
+        EXPECT_EQ(text.find(entry->id + "_exports = js_obj_new();") != std::string::npos, entry == &withModule);
+    }
+}
+
 TEST(TranslationUnit, HybridHeadIncludesAndIslandBoot) {
     const std::string text = emitProgram("var n = 1;", true);
     const std::string head =

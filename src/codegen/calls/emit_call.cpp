@@ -1,5 +1,9 @@
 // Calls: the entry point for every call, the argument lists and the argument value forms.
+#include <string_view>
+
 #include "codegen/cemitter.h"
+
+using namespace std::string_view_literals;
 
 void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool borrowResult) {
     if (call.children.empty()) {
@@ -10,7 +14,7 @@ void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool bo
     std::vector<const ASTNode*> args;
     for (size_t i = 1; i < call.children.size(); ++i) args.push_back(&call.children[i]);
     // A callee nothing declares throws before its arguments run, so they are not evaluated first.
-    const bool unknownCallee = callee.type == "Identifier" && !isGlobalFunctionName(identName(callee)) &&
+    const bool unknownCallee = callee.type == "Identifier"sv && !isGlobalFunctionName(identName(callee)) &&
                                !isBoundName(identName(callee));
     const std::vector<const ASTNode*> units = evaluationUnits(callee, args);
     if (!unknownCallee && needsSequencing(units)) {
@@ -23,9 +27,9 @@ void CEmitter::emitCallImpl(const ASTNode& call, std::ostringstream& os, bool bo
 void CEmitter::emitCallShape(const ASTNode& call, const std::vector<const ASTNode*>& args, std::ostringstream& os,
                              bool borrowResult) {
     const ASTNode& callee = call.children[0];
-    if (callee.type == "MemberExpression" && callee.children.size() >= 2)
+    if (callee.type == "MemberExpression"sv && callee.children.size() >= 2)
         emitMemberCall(callee, args, os);
-    else if (callee.type == "Identifier")
+    else if (callee.type == "Identifier"sv)
         emitIdentifierCall(call, args, os, borrowResult);
     else
         emitValueCall(callee, args, os, borrowResult);

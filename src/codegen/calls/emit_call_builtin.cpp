@@ -1,5 +1,9 @@
 // Calls of built-in module functions that the runtime offers as direct C++ entries, and http.createServer.
+#include <string_view>
+
 #include "codegen/cemitter.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -66,19 +70,19 @@ void CEmitter::emitCreateServer(const std::string& module, const std::vector<con
     }
     const ASTNode& handler = *args[0];
     std::string native;
-    if (module == "http" && handler.type == "Identifier") {
+    if (module == "http" && handler.type == "Identifier"sv) {
         const std::string name = identName(handler);
         if (!isOwnedName(name) && !scope.count(name) && inEntryModule())
             for (const auto& adapter : httpAdapters())
                 if (adapter.first == name) native = adapter.second;
-    } else if (handler.type == "FunctionExpression") {
+    } else if (handler.type == "FunctionExpression"sv) {
         native = queueFeNative(handler);
     }
     if (native.empty())
         emitArgValue(handler, os);
     else
-        os << "JsOwned::from_value(" << (handler.type == "FunctionExpression" ? unnamedFunctionValue(native, handler)
-                                                                            : "js_native_fn(" + native + ")")
+        os << "JsOwned::from_value(" << (handler.type == "FunctionExpression"sv ? unnamedFunctionValue(native, handler)
+                                                                              : "js_native_fn(" + native + ")")
            << ").borrow()";
     os << ")";
 }

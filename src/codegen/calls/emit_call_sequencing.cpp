@@ -1,16 +1,21 @@
 // Calls whose callee and arguments must be evaluated strictly left to right, through numbered locals.
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
+
+using namespace std::string_view_literals;
 
 // The parts of a call JavaScript evaluates, in its order: the callee's object or value (when it is
 // more than a name), a computed key, then the arguments.
 std::vector<const ASTNode*> CEmitter::evaluationUnits(const ASTNode& callee, const std::vector<const ASTNode*>& args) {
     std::vector<const ASTNode*> units;
-    if (callee.type == "MemberExpression" && callee.children.size() >= 2) {
-        if (callee.children[0].type != "Identifier") units.push_back(&callee.children[0]);
+    if (callee.type == "MemberExpression"sv && callee.children.size() >= 2) {
+        if (callee.children[0].type != "Identifier"sv) units.push_back(&callee.children[0]);
         const ASTNode& key = callee.children[1];
-        if (jsonTrue(callee, "computed") && key.type != "Identifier" && key.type != "Literal") units.push_back(&key);
-    } else if (callee.type != "Identifier") {
+        if (jsonTrue(callee, "computed") && key.type != "Identifier"sv && key.type != "Literal"sv)
+            units.push_back(&key);
+    } else if (callee.type != "Identifier"sv) {
         units.push_back(&callee);
     }
     units.insert(units.end(), args.begin(), args.end());
@@ -43,7 +48,7 @@ bool CEmitter::needsSequencing(const std::vector<const ASTNode*>& units) const {
 void CEmitter::emitSequencedCall(const ASTNode& call, const std::vector<const ASTNode*>& args,
                                  const std::vector<const ASTNode*>& units, std::ostringstream& os, bool borrowResult) {
     const ASTNode& callee = call.children[0];
-    const bool direct = callee.type == "Identifier" && callsCompiledFunction(identName(callee), args.size());
+    const bool direct = callee.type == "Identifier"sv && callsCompiledFunction(identName(callee), args.size());
     os << "([&]() -> " << (borrowResult ? "JsValue" : "JsOwned") << " { ";
     std::vector<std::pair<const ASTNode*, std::string>> locals;
     for (const ASTNode* u : units) {

@@ -1,10 +1,14 @@
 // Bodies of the native functions that stand for function expressions, written with the names where each was first named.
+#include <string_view>
+
 #include "codegen/cemitter.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
 bool mentionsName(const ASTNode& node, const std::string& name) {
-    if (node.type == "Identifier" && CEmitter::identName(node) == name) return true;
+    if (node.type == "Identifier"sv && CEmitter::identName(node) == name) return true;
     for (const ASTNode& child : node.children)
         if (mentionsName(child, name)) return true;
     return false;
@@ -39,7 +43,7 @@ void CEmitter::emitNativeFeFunction(const ASTNode& fn, const std::string& name, 
     inFeNative = savedInFe;
     jumpScopes = savedJumps;
     leaveFunctionLocals(shadow);
-    if (!body || body->children.empty() || body->children.back().type != "ReturnStatement")
+    if (!body || body->children.empty() || body->children.back().type != "ReturnStatement"sv)
         out << "    return js_clone_value(JS_UNDEFINED());\n";
     out << "}\n\n";
 }

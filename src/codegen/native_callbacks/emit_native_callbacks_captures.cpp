@@ -1,21 +1,25 @@
 // Reports of enclosing locals that nested functions read (closures the generator cannot capture).
+#include <string_view>
+
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 #include "codegen/syntax_queries.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
 // Variables a function body declares for itself (not those of functions nested in it).
 void collectVarNames(const ASTNode& node, std::set<std::string>& out) {
     if (isFunctionNode(node)) return;
-    if (node.type == "VariableDeclarator" && !node.children.empty()) {
+    if (node.type == "VariableDeclarator"sv && !node.children.empty()) {
         const ASTNode& id = node.children[0];
-        if (id.type == "Identifier") out.insert(jsonString(id, "name"));
-        if (id.type == "ObjectPattern")
+        if (id.type == "Identifier"sv) out.insert(jsonString(id, "name"));
+        if (id.type == "ObjectPattern"sv)
             for (const ASTNode& prop : id.children)
                 if (!prop.children.empty()) out.insert(jsonString(prop.children.back(), "name"));
     }
-    if (node.type == "CatchClause" && !node.children.empty() && node.children[0].type == "Identifier")
+    if (node.type == "CatchClause"sv && !node.children.empty() && node.children[0].type == "Identifier"sv)
         out.insert(jsonString(node.children[0], "name"));
     for (const ASTNode& child : node.children) collectVarNames(child, out);
 }
@@ -29,7 +33,7 @@ std::set<std::string> functionLocals(const ASTNode& fn) {
         for (const auto& p : *params)
             if (p.is_object() && p.value("type", "") == "Identifier") out.insert(p.value("name", ""));
     for (const ASTNode& child : fn.children)
-        if (child.type == "BlockStatement") collectVarNames(child, out);
+        if (child.type == "BlockStatement"sv) collectVarNames(child, out);
     out.erase("");
     return out;
 }
@@ -52,7 +56,7 @@ void CEmitter::reportClosureCaptures(const ASTNode& node, std::vector<std::set<s
         enclosing.pop_back();
         return;
     }
-    if (node.type == "Identifier" && enclosing.size() >= 2) {
+    if (node.type == "Identifier"sv && enclosing.size() >= 2) {
         const std::string& name = jsonStringRef(node, "name");
         if (enclosing.back().count(name)) return;
         for (size_t i = 0; i + 1 < enclosing.size(); ++i) {
@@ -66,12 +70,12 @@ void CEmitter::reportClosureCaptures(const ASTNode& node, std::vector<std::set<s
         }
         return;
     }
-    if (node.type == "BreakStatement" || node.type == "ContinueStatement") return;
-    const bool member = node.type == "MemberExpression" || node.type == "Property";
+    if (node.type == "BreakStatement"sv || node.type == "ContinueStatement"sv) return;
+    const bool member = node.type == "MemberExpression"sv || node.type == "Property"sv;
     const bool computed = jsonTrue(node, "computed");
     for (size_t i = 0; i < node.children.size(); ++i) {
         // The name after a dot and a plain property key are no reads of variables.
-        if (member && !computed && i == (node.type == "Property" ? 0u : 1u)) continue;
+        if (member && !computed && i == (node.type == "Property"sv ? 0u : 1u)) continue;
         reportClosureCaptures(node.children[i], enclosing);
     }
 }

@@ -1,8 +1,11 @@
 // Numbering function expressions as native functions, and recording every compiled function's arity and length.
 #include <stdexcept>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/cxx_names.h"
+
+using namespace std::string_view_literals;
 
 // The last pre-scan of a module: numbers its function expressions, records the C++ functions it
 // will define and reports nested functions that read locals of an enclosing function.
@@ -30,7 +33,7 @@ void CEmitter::scanFeUidsSubtree(const ASTNode& node) {
 }
 
 void CEmitter::numberFunctionExpressions(const ASTNode& node, const std::string& modulePath) {
-    if (node.type == "FunctionExpression" && !feUids.count(&node)) {
+    if (node.type == "FunctionExpression"sv && !feUids.count(&node)) {
         feUids[&node] = ++feCount;
         pendingFe.push_back(&node);
         feModulePaths[&node] = modulePath;
@@ -50,9 +53,9 @@ std::string CEmitter::queueFeNative(const ASTNode& node) {
 void CEmitter::recordCompiledFunctions(const Module& module) {
     const bool entry = &module == &modules->back();
     for (const ASTNode& stmt : module.ast.children) {
-        if (stmt.type != "FunctionDeclaration" || stmt.children.empty()) continue;
+        if (stmt.type != "FunctionDeclaration"sv || stmt.children.empty()) continue;
         const std::string name = identName(stmt.children[0]);
-        if (stmt.children[0].type != "Identifier" || name.empty()) continue;
+        if (stmt.children[0].type != "Identifier"sv || name.empty()) continue;
         recordCompiledFunction(stmt, entry ? name : module.id + "_" + name);
     }
 }
@@ -69,7 +72,7 @@ void CEmitter::recordCompiledFunction(const ASTNode& fn, const std::string& cxx)
     if (!body) return;
     int i = 0;
     for (const ASTNode& child : body->children) {
-        if (child.type != "FunctionDeclaration" || child.children.empty() || child.children[0].type != "Identifier")
+        if (child.type != "FunctionDeclaration"sv || child.children.empty() || child.children[0].type != "Identifier"sv)
             continue;
         recordCompiledFunction(child, cxx + "__n" + std::to_string(i) + "_" + identName(child.children[0]));
         ++i;

@@ -1,16 +1,19 @@
 // Recognising require calls, their specifiers and module.exports / exports forms in syntax trees.
 #include <cmath>
+#include <string_view>
 
 #include "codegen/cemitter.h"
 #include "codegen/text_helpers.h"
 
+using namespace std::string_view_literals;
+
 bool CEmitter::isRequireCall(const ASTNode& node) {
-    return node.type == "CallExpression" && !node.children.empty() && node.children[0].type == "Identifier" &&
+    return node.type == "CallExpression"sv && !node.children.empty() && node.children[0].type == "Identifier"sv &&
            jsonString(node.children[0], "name") == "require";
 }
 
 std::string CEmitter::requireArg(const ASTNode& call) {
-    if (call.children.size() < 2 || call.children[1].type != "Literal") return std::string();
+    if (call.children.size() < 2 || call.children[1].type != "Literal"sv) return std::string();
     auto it = call.children[1].json.find("value");
     if (it == call.children[1].json.end()) return std::string();
     const nlohmann::json& v = *it;
@@ -29,11 +32,11 @@ bool CEmitter::isRelativeRequire(const std::string& specifier) {
 }
 
 bool CEmitter::isModuleExprProp(const ASTNode& node, const std::string& objName, const std::string& propName) {
-    return node.type == "MemberExpression" && node.children.size() >= 2 &&
+    return node.type == "MemberExpression"sv && node.children.size() >= 2 &&
            jsonString(node.children[0], "name") == objName && jsonString(node.children[1], "name") == propName;
 }
 
 bool CEmitter::isModuleExportsDotProp(const ASTNode& node) {
-    return node.type == "MemberExpression" && node.children.size() >= 2 &&
+    return node.type == "MemberExpression"sv && node.children.size() >= 2 &&
            isModuleExprProp(node.children[0], "module", "exports");
 }
