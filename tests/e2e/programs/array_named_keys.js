@@ -106,3 +106,18 @@ delete f.tag;
 console.log(f, Object.keys(f));
 e.join = 5;
 console.log(String(e), e + "!");
+
+// -- 2**32 - 1 is no index: it is kept, listed and deleted with the named keys
+var g = JSON.parse("[1]");
+g.x = 1;
+g[4294967295] = 2;
+g["4294967296"] = 3;
+console.log(Object.keys(g), g, g.length, g[4294967295], "4294967295" in g);
+g.reverse();
+delete g[4294967295];
+console.log(g, Object.keys(g));
+
+// -- an own toString or join gives the array's text
+var h = "a b".split(" ");
+h.toString = function () { return "custom"; };
+console.log(String(h), h.toString(), `${h}`, "" + h);
