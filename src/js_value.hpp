@@ -423,6 +423,7 @@ struct JsArrayView : JsCell {
     const JsValue* last;
     const JsValue* room;
     const void* tail;
+    const void* named;  // properties under keys that are no index
 };
 constexpr unsigned char JS_ARRAY_KIND = 3;
 inline const JsArrayView* js_array_view(const JsValue& v) {

@@ -61,6 +61,9 @@ JSC_COLD_CODE_BEGIN
 #include "runtime/core/shape_changes.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/property_store.inc"
+JSC_COLD_CODE_BEGIN
+#include "runtime/core/array_names.inc"
+JSC_COLD_CODE_END
 #include "runtime/core/objects.inc"
 #include "runtime/core/string_methods.inc"
 #include "runtime/core/operators.inc"

@@ -75,6 +75,8 @@ std::size_t jsrt_array_length(const JsValue& arr);
 JsValue jsrt_array_get(const JsValue& arr, std::size_t i);
 // The element vector of an array value; null for other values.
 std::vector<JsValue>* jsrt_array_items(const JsValue& arr);
+// An array's keys that are no index (a.name = ...), in the order they were added.
+std::vector<std::string> jsrt_array_names(const JsValue& arr);
 
 // ---- properties (objects and functions) ---------------------------------------
 void jsrt_set(const JsValue& obj, const std::string& key, JsValue v);

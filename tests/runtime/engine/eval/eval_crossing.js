@@ -112,6 +112,14 @@ const again = eval('globalThis.dropped');
 again.v = 2;
 console.log(eval('globalThis.dropped.v'), again === eval('dropped'));
 
+// Properties of arrays under keys that are no index cross in both directions.
+const named = 'x,y'.split(',');
+named.tag = 'T';
+const nameIt = new Function('a', 'a.fromEngine = a.tag + "!"; delete a.tag; return [a.length, Object.keys(a).join(), JSON.stringify(a)]');
+console.log(nameIt(named), named, named.fromEngine, 'tag' in named);
+const engineNamed = eval('const withName = [1, 2]; withName.label = "L"; withName["01"] = 0; withName');
+console.log(engineNamed, engineNamed.label, engineNamed['01'], Object.keys(engineNamed));
+
 // Exceptions cross in both directions with their name, message and extras.
 try { eval('let = ;'); } catch (e) { console.log('syntax', e.name); }
 try { eval('null.prop'); } catch (e) { console.log('engine throw', e.name); }
