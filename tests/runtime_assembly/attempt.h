@@ -3,12 +3,12 @@
 // registers a callee saves, which must come back intact after the catch.
 #include <cstdio>
 struct Failure { int code; };
-template <class F> __attribute__((noinline)) void attempt(const char* what, long seed, F f) {
-    long u = seed * 13 + 1, v = seed * 17 + 2, w = seed * 19 + 3, z = seed * 23 + 4;
+template <class F> __attribute__((noinline)) void attempt(const char* what, long start, F f) {
+    long u = start * 13 + 1, v = start * 17 + 2, w = start * 19 + 3, z = start * 23 + 4;
     asm volatile("" : "+r"(u), "+r"(v), "+r"(w), "+r"(z));
     long got = -1;
     try {
-        got = f(seed);
+        got = f(start);
     } catch (const Failure& e) {
         got = 1000 + e.code;
     }

@@ -68,7 +68,7 @@ awk -f "$tools/shared_unwind_entries.awk" stated.s >rewritten.s
 out=$(./program)
 expected=$(./reference)
 expect_output "$out" "$expected"
-# A caught exception reads 1000 and its code: seeds 3 and 4 throw in each chain.
+# A caught exception reads 1000 and its code: starts 3 and 4 throw in each chain.
 if (($(grep -c '^[a-z]* 100[34] ' <<<"$out") != 8)); then
   printf 'the exceptions did not all cross the shared entries:\n%s\n' "$out" >&2
   exit 1
