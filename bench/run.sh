@@ -8,7 +8,7 @@ set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 out=$here/results
-runs=${BENCH_RUNS:-3}
+runs=${BENCH_RUNS:-5}
 mkdir -p "$out"
 bash "$root/scripts/apt-deps.sh" time
 
@@ -19,13 +19,16 @@ less() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 bash "$here/build_qjs.sh" "$root" "$out/qjs-build"
 qjs=$out/qjs-build/qjs
 
-# median wall time (s) of $runs runs and the peak resident size (KB) of the last one
+# median wall time (s, to the millisecond: the fastest programs run for a few
+# hundredths) of $runs runs and the peak resident size (KB) of the last one
 measure() {
-  local times=() t m
+  local times=() m start end
   for ((i = 0; i < runs; i++)); do
-    /usr/bin/time -f '%e %M' -o "$out/time.txt" "$@" >"$out/stdout.txt" 2>/dev/null
-    read -r t m <"$out/time.txt"
-    times+=("$t")
+    start=$(date +%s.%N)
+    /usr/bin/time -f '%M' -o "$out/time.txt" "$@" >"$out/stdout.txt" 2>/dev/null
+    end=$(date +%s.%N)
+    read -r m <"$out/time.txt"
+    times+=("$(awk -v a="$end" -v b="$start" 'BEGIN { printf "%.3f", a - b }')")
   done
   printf '%s\n' "${times[@]}" | sort -n | awk -v m="$m" '{ v[NR] = $1 } END { printf "%s %s\n", v[int((NR + 1) / 2)], m }'
 }
