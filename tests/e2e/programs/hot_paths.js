@@ -392,3 +392,16 @@ made.push(JSON.parse("[]"));
 JSON.parse = realParse;
 made.push(Array.isArray(JSON.parse("[]")));
 console.log(made.join(" | "));
+// + of short strings and whole numbers: one-character results, non-ASCII
+// and astral text on either side, lengths in UTF-16 units, a string that
+// was pending a join
+var sums = JSON.parse("[]");
+var pend = "";
+for (var i = 0; i < 40; i++) pend += "q" + i;
+var parts = JSON.parse('["", "é", "日本", "😀", "a"]');
+parts.push(pend);
+for (var i = 0; i < parts.length; i++) {
+  var l = parts[i] + 7, r = -3 + parts[i], m = parts[i] + "z";
+  sums.push(l.length + "/" + r.length + "/" + m.length, (l + r + m).slice(-6), l === parts[i] + "7", m.charCodeAt(m.length - 2));
+}
+console.log(sums.join(" "), "" + 0, 9 + "", typeof ("" + 1));
