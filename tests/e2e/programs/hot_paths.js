@@ -361,3 +361,47 @@ vals.push(Infinity);
 var seen = JSON.parse("[]");
 for (var i = 0; i < vals.length; i++) seen.push(String(vals[i] || "or") + "/" + String(vals[i] && "and"));
 console.log(seen.join(" "));
+// JSON.parse called as a method: with a reviver or a second argument that is
+// no function, on text that is no string, on bad text, held by another
+// object, and after the program puts its own parse in its place
+var made = JSON.parse("[]");
+made.push(JSON.parse("[]") !== JSON.parse("[]"), JSON.stringify(JSON.parse(' {"a": [1, {"b": null}]} ')));
+made.push(JSON.stringify(JSON.parse('{"a": 1, "b": [2, 3]}', function (k, v) { return typeof v === "number" ? v * 10 : v; })));
+made.push(JSON.stringify(JSON.parse('{"a": 1, "b": 2}', function (k, v) { return k === "a" ? undefined : v; })));
+made.push(JSON.stringify(JSON.parse("[1, 2]", 7)), JSON.stringify(JSON.parse("[1, 2]", "x", 3)));
+made.push(JSON.parse(42), JSON.parse(true), JSON.parse(null));
+var bads = JSON.parse('["[1,", "", "{\'a\': 1}", "[] x", "NaN", "Infinity", "-Infinity", "undefinedx"]');
+bads.push({});
+for (var b = 0; b < bads.length; b++) {
+  try {
+    JSON.parse(bads[b]);
+  } catch (e) {
+    made.push(e.name + ": " + e.message);
+  }
+}
+try {
+  JSON.parse();
+} catch (e) {
+  made.push(e.name + ": " + e.message);
+}
+var holder = { parse: JSON.parse };
+made.push(holder.parse("[4]")[0], JSON.stringify(holder.parse('{"x": 1}', function (k, v) { return v; })));
+var realParse = JSON.parse;
+JSON.parse = function (t) { return "own " + t; };
+made.push(JSON.parse("[]"));
+JSON.parse = realParse;
+made.push(Array.isArray(JSON.parse("[]")));
+console.log(made.join(" | "));
+// + of short strings and whole numbers: one-character results, non-ASCII
+// and astral text on either side, lengths in UTF-16 units, a string that
+// was pending a join
+var sums = JSON.parse("[]");
+var pend = "";
+for (var i = 0; i < 40; i++) pend += "q" + i;
+var parts = JSON.parse('["", "é", "日本", "😀", "a"]');
+parts.push(pend);
+for (var i = 0; i < parts.length; i++) {
+  var l = parts[i] + 7, r = -3 + parts[i], m = parts[i] + "z";
+  sums.push(l.length + "/" + r.length + "/" + m.length, (l + r + m).slice(-6), l === parts[i] + "7", m.charCodeAt(m.length - 2));
+}
+console.log(sums.join(" "), "" + 0, 9 + "", typeof ("" + 1));
