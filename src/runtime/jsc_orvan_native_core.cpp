@@ -37,6 +37,7 @@
 #include <elf.h>
 #include <link.h>
 #include <malloc.h>
+#include <sys/auxv.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <map>

@@ -4,6 +4,7 @@
 #include "runtime_support.h"
 
 #include <malloc.h>
+#include <pthread.h>
 #include <stdexcept>
 #include <sys/wait.h>
 
@@ -144,6 +145,26 @@ TEST(Values, UncaughtErrorExitsWithNodeFirstLine) {
     EXPECT_EQ(runProgram(RUNTIME_UNCAUGHT_PROBE " recurse", &status),
               "before\nUncaught RangeError: Maximum call stack size exceeded\n");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
+// Start-up finds where the main thread's stack ends without reading the
+// process's memory map; the depth floor must still keep the room for throwing
+// the RangeError between itself and that end, as the thread's attributes give it.
+TEST(Values, StackFloorLeavesTheReserveAboveTheStacksEnd) {
+    pthread_attr_t attr;
+    ASSERT_EQ(pthread_getattr_np(pthread_self(), &attr), 0);
+    void* lowest = nullptr;
+    std::size_t size = 0;
+    ASSERT_EQ(pthread_attr_getstack(&attr, &lowest, &size), 0);
+    pthread_attr_destroy(&attr);
+#if defined(__SANITIZE_ADDRESS__)
+    const std::ptrdiff_t reserve = std::ptrdiff_t(1) << 20;
+#else
+    const std::ptrdiff_t reserve = std::ptrdiff_t(256) << 10;
+#endif
+    const char* floor = jsc_stack_floor;
+    EXPECT_LT(floor, static_cast<const char*>(__builtin_frame_address(0)));
+    EXPECT_GE(floor - static_cast<const char*>(lowest), reserve);
 }
 
 TEST(Values, ProgramOfEveryValueFormMatchesNode) {
