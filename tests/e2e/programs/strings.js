@@ -150,3 +150,18 @@ for (var q = 0; q < 120; q++) {
   if (q % 9 === 0) kept.push(piece, other);
 }
 console.log(kept.join("|"), kept.length);
+
+// JSON.stringify of strings and keys with each character it escapes (quote,
+// backslash, control characters, text past ASCII, a lone surrogate) at every
+// place in an eight-byte word, and of plain text around them
+var escaped = "plain|a\"b|back\\slash|tab\there|nl\nx|\u0001ctl|ünï|\u001f|é|x\u007fy|end\"|\\|12345678\"|1234567\\|abcdefgh\u0000|\ud800lone|~}{".split("|");
+var quoted = JSON.parse("[]");
+for (var e = 0; e < escaped.length; e++)
+  for (var at = 0; at < 18; at++) {
+    var text = "abcdefghijklmnopq".slice(0, at) + escaped[e] + "xyz".slice(0, at % 4);
+    var holder = {};
+    holder[text] = text;
+    quoted.push(JSON.stringify(text), JSON.stringify(holder));
+  }
+console.log(quoted.join("\n"));
+console.log(JSON.parse(JSON.stringify(escaped)).join("|") === escaped.join("|"));
