@@ -150,6 +150,8 @@ std::string jsrt_json_stringify(const JsValue& v, bool* undefined_result);
 std::u16string jsrt_utf8_to_utf16(const std::string& s);
 std::string jsrt_utf16_to_utf8(const std::u16string& s);
 std::size_t jsrt_utf16_length(const std::string& utf8);
+// The bytes Node writes for a text: each lone surrogate becomes U+FFFD.
+std::string jsrt_utf8_well_formed(const std::string& s);
 
 // ---- process -----------------------------------------------------------------
 // argc/argv as given to js_process_init (0 and null before it runs).
