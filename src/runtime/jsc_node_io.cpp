@@ -27,10 +27,13 @@ JSC_COLD_CODE_BEGIN
 #include <ctime>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include <dirent.h>
@@ -72,6 +75,7 @@ JSC_COLD_CODE_BEGIN
 #include "node/process_streams.inc"
 #include "node/module_process.inc"
 #include "node/module_buffer.inc"
+#include "node/buffer_access.inc"
 #include "node/module_crypto.inc"
 #include "node/module_util.inc"
 #include "node/module_assert.inc"
