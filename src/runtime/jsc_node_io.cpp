@@ -20,9 +20,11 @@ JSC_COLD_CODE_BEGIN
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <deque>
@@ -38,9 +40,11 @@ JSC_COLD_CODE_BEGIN
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <pwd.h>
 #include <sys/random.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/utsname.h>
 #include <sys/wait.h>
@@ -71,8 +75,11 @@ JSC_COLD_CODE_BEGIN
 #include "node/module_events.inc"
 #include "node/module_fs.inc"
 #include "node/module_fs_async.inc"
+#include "node/fs_sync_files.inc"
 #include "node/module_os.inc"
 #include "node/process_streams.inc"
+#include "proc/signals.inc"
+#include "node/process_system.inc"
 #include "node/module_process.inc"
 #include "node/module_buffer.inc"
 #include "node/buffer_access.inc"
@@ -80,7 +87,6 @@ JSC_COLD_CODE_BEGIN
 #include "node/module_util.inc"
 #include "node/module_assert.inc"
 #include "node/module_url.inc"
-#include "proc/signals.inc"
 #include "node/module_child_process.inc"
 #include "node/stream_support.inc"
 #include "node/fs_streams.inc"
