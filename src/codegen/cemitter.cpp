@@ -36,6 +36,7 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     if (hybrid) needQuickJs = needUv = needNodeIo = true;
 
     runPreScans(list);
+    entryRequiredBack = requiresEntry(list);
 
     std::ostringstream os;
     emitFeatureDefines(os);
@@ -44,6 +45,10 @@ std::string CEmitter::emitModules(const std::vector<Module>& jsModules, bool hyb
     emitFePrototypes(os);
     emitGlobalStatics(os);
     emitFunctionSlotTemplate(os);
+    // A module that requires the entry back gets the entry's exports as they stand: the entry is
+    // already running, so its initialiser does nothing.
+    if (entryRequiredBack)
+        os << "static JsValue " << list.back().id << "_exports;\nstatic void " << list.back().id << "_init(void) {}\n\n";
     for (size_t i = 0; i + 1 < list.size(); ++i) emitDepModuleDecls(list[i], os);
     for (size_t i = 0; i + 1 < list.size(); ++i) emitDepModule(list[i], os);
 
@@ -137,7 +142,7 @@ std::set<std::string> CEmitter::emitEntryStatics(const Module& entry, std::ostri
     }
     // The entry's module.exports, where its code mentions `module`.
     const bool exportsStatic = mentionsModule(entry.ast);
-    if (exportsStatic) os << "static JsValue " << entry.id << "_exports;\n";
+    if (exportsStatic && !entryRequiredBack) os << "static JsValue " << entry.id << "_exports;\n";
     if (!names.empty() || exportsStatic) os << "\n";
     return names;
 }
@@ -161,7 +166,7 @@ void CEmitter::emitMain(const Module& entry, const std::set<std::string>& static
     emitJscGlobalsBootstrap(head, 1);
     head << "    jsc_hybrid_set_aot_dispatch(__orvan_hybrid_call_aot);\n";
     if (hybrid) head << "    jsc_hybrid_boot_island(jsc_hybrid_island_bundle, jsc_hybrid_island_bundle_len);\n";
-    if (mentionsModule(entry.ast)) head << "    " << entry.id << "_exports = js_obj_new();\n";
+    if (mentionsModule(entry.ast) || entryRequiredBack) head << "    " << entry.id << "_exports = js_obj_new();\n";
     ownedLocals = statics;
     std::vector<const ASTNode*> stmts;
     for (const ASTNode& stmt : entry.ast.children)

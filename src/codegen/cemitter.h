@@ -155,6 +155,8 @@ public:
     // Whether each module's tree names `module`, found once per tree: every module.exports read of
     // the entry asks, and a walk per read would grow with the square of the entry's size.
     mutable std::map<const ASTNode*, bool> moduleMentions;
+    // Whether another module requires the entry back, around a cycle through it.
+    bool entryRequiredBack = false;
 
     CEmitter() = default;
     ~CEmitter() = default;
@@ -232,6 +234,7 @@ public:
     // The built-in module a bare specifier names ("node:fs" and "fs" give "fs"), or "".
     static std::string builtinModuleName(const std::string& specifier);
     const Module* findModule(const std::string& path) const;
+    bool requiresEntry(const std::vector<Module>& list) const;
     // The module a relative specifier written in the module being emitted names, or null.
     const Module* findRequiredModule(const std::string& specifier) const;
     static bool isRequireCall(const ASTNode& node);

@@ -72,6 +72,7 @@ JSC_COLD_CODE_END
 #include "runtime/core/arrays.inc"
 JSC_COLD_CODE_BEGIN
 #include "runtime/core/sparse_array_methods.inc"
+#include "runtime/core/array_more_methods.inc"
 JSC_COLD_CODE_END
 #include "runtime/core/calls.inc"
 JSC_COLD_CODE_BEGIN

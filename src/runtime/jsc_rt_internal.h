@@ -11,6 +11,7 @@
 #include "js_globals.h"
 
 #include <cstddef>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,19 @@ std::string jsrt_json_stringify(const JsValue& v, bool* undefined_result);
 std::u16string jsrt_utf8_to_utf16(const std::string& s);
 std::string jsrt_utf16_to_utf8(const std::u16string& s);
 std::size_t jsrt_utf16_length(const std::string& utf8);
+// The bytes Node writes for a text: each lone surrogate becomes U+FFFD.
+std::string jsrt_utf8_well_formed(const std::string& s);
+
+// ---- uncaught errors -----------------------------------------------------------
+// The process module's part in an error nobody caught: `offer` gets the thrown
+// value and says whether listeners took it (from main: having run the loop to
+// its end too); `fatal` runs as the program ends for one, with its status.
+typedef bool (*JsrtUncaughtHook)(const JsValue& error, bool from_main);
+typedef void (*JsrtFatalHook)(int status);
+void jsrt_set_uncaught_hooks(JsrtUncaughtHook offer, JsrtFatalHook fatal);
+bool jsrt_offer_uncaught(std::exception_ptr e, bool from_main);
+// Shows the error as uncaught and ends the program with `status`.
+[[noreturn]] void jsrt_die_uncaught(std::exception_ptr e, int status);
 
 // ---- process -----------------------------------------------------------------
 // argc/argv as given to js_process_init (0 and null before it runs).

@@ -30,3 +30,15 @@ const Module* CEmitter::findModule(const std::string& path) const {
 const Module* CEmitter::findRequiredModule(const std::string& specifier) const {
     return findModule(ModuleResolver::resolvePath(currentModulePath, specifier));
 }
+
+bool CEmitter::requiresEntry(const std::vector<Module>& list) const {
+    for (std::size_t i = 0; i + 1 < list.size(); ++i) {
+        std::vector<std::string> specs;
+        ModuleResolver::scanRequires(list[i].ast, specs);
+        for (const std::string& specifier : specs)
+            if (isRelativeRequire(specifier) &&
+                findModule(ModuleResolver::resolvePath(list[i].path, specifier)) == &list.back())
+                return true;
+    }
+    return false;
+}

@@ -173,3 +173,8 @@ try {
 } catch (e) {
   console.log("rethrown", e, e === 3);
 }
+
+// An error made with a cause keeps it; without one it has none.
+var caused = Error("outer", { cause: TypeError("inner") });
+console.log(caused.cause.name, caused.cause.message, "cause" in Error("plain"), "cause" in RangeError("r", {}));
+console.log(TypeError("t", { cause: 0 }).cause, SyntaxError("s", { cause: undefined }).cause, "cause" in SyntaxError("s", { cause: undefined }));

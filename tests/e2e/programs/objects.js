@@ -70,3 +70,8 @@ var height = 7;
 var box = { width, height, area: width * height };
 console.log(box.width, box.height, box.area);
 console.log(JSON.stringify(box));
+
+// Object.is: NaN is itself, 0 and -0 differ, objects by identity.
+var same = {};
+console.log(Object.is(NaN, NaN), Object.is(0, -0), Object.is(-0, -0), Object.is(1, 1), Object.is("a", "a"), Object.is("a", "b"));
+console.log(Object.is(same, same), Object.is({}, {}), Object.is(null, undefined), Object.is(), Object.is(1, "1"), Object.is(0 / 0, Number("x")));
