@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include <nlohmann/json.hpp>
-
 #include "frontend/engine_host.h"
 #include "frontend/lone_surrogates.h"
 #include "frontend/source_text.h"
@@ -73,17 +71,6 @@ std::string parseWithUserLines(JSContext* ctx, const std::string& text, const st
     }
 }
 
-bool endsWith(const std::string& text, const char* tail) {
-    const std::size_t n = std::char_traits<char>::length(tail);
-    return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
-}
-
-// A required .json file is a module whose exports are its parsed text, parsed
-// when the program runs: bad JSON is the SyntaxError the require throws there.
-std::string jsonModuleSource(const std::string& text) {
-    return "module.exports = JSON.parse(" + nlohmann::json(text).dump() + ");\n";
-}
-
 }  // namespace
 
 ASTNode ModuleResolver::parseFile(const std::string& path) {
@@ -91,8 +78,7 @@ ASTNode ModuleResolver::parseFile(const std::string& path) {
     {
         std::optional<std::string> read = readWholeFile(path);
         if (!read) throw std::runtime_error("orvan: cannot open: " + path);
-        const std::string text = endsWith(path, ".json") ? jsonModuleSource(prepareSourceText(*read, path))
-                                                         : prepareSourceText(*read, path);
+        const std::string text = prepareSourceText(*read, path);
         read.reset();
         roughValidateDynamicImportSource(text, path);
         const std::string transformed = babelTransformSource(ctx, text, path);
@@ -112,7 +98,7 @@ std::string ModuleResolver::resolvePath(const std::string& fromPath, const std::
     std::size_t slash = fromPath.rfind('/');
     std::string folder = slash == std::string::npos ? "." : fromPath.substr(0, slash);
     std::string r = folder + "/" + specifier;
-    if (endsWith(r, ".js") || endsWith(r, ".json")) return r;
+    if (r.size() > 2 && r.compare(r.size() - 3, 3, ".js") == 0) return r;
     return r + ".js";
 }
 

@@ -63,7 +63,7 @@ TEST(ModuleGraph, WhichRequiresAddModules) {
 TEST(ModuleGraph, MissingFilesNameThePathAsVisited) {
     TempDir dir;
     std::string main = dir.write("main.js", "var data = require('./data.json');\n");
-    EXPECT_EQ(thrownMessage([&] { resolve(main); }), "orvan: cannot open: " + dir.str() + "/./data.json");
+    EXPECT_EQ(thrownMessage([&] { resolve(main); }), "orvan: cannot open: " + dir.str() + "/./data.json.js");
     EXPECT_EQ(thrownMessage([&] { resolve(dir.str() + "/nope.js"); }),
               "orvan: cannot open: " + dir.str() + "/nope.js");
 }

@@ -9,7 +9,7 @@ TEST(ResolvePath, KeepsEverySegmentAndAppendsJs) {
     EXPECT_EQ(ModuleResolver::resolvePath("/p/main.js", "./util"), "/p/./util.js");
     EXPECT_EQ(ModuleResolver::resolvePath("/p/./lib/a.js", "../b.js"), "/p/./lib/../b.js");
     EXPECT_EQ(ModuleResolver::resolvePath("main.js", "./x"), "././x.js");
-    EXPECT_EQ(ModuleResolver::resolvePath("/p/a.js", "./data.json"), "/p/./data.json");
+    EXPECT_EQ(ModuleResolver::resolvePath("/p/a.js", "./data.json"), "/p/./data.json.js");
     EXPECT_EQ(ModuleResolver::resolvePath("/p/a.js", "./A.JS"), "/p/./A.JS.js");
     EXPECT_EQ(ModuleResolver::resolvePath("/a.js", "./b"), "/./b.js");
     EXPECT_EQ(ModuleResolver::resolvePath("/p/a.js", "./.js"), "/p/./.js");
