@@ -14,8 +14,10 @@ namespace {
 
 constexpr std::size_t kPageShift = 16;
 constexpr std::size_t kPageSize = std::size_t(1) << kPageShift;
-// Address space only: pages are made usable a few at a time as heaps ask for them.
-constexpr std::size_t kReservedBytes = std::size_t(64) << 30;
+// Address space only: pages are made usable a few at a time as heaps ask for
+// them. Sixteen times what Babel holds for a 100 000-line program, and small
+// enough for tools that limit a process's address space (valgrind).
+constexpr std::size_t kReservedBytes = std::size_t(16) << 30;
 constexpr std::size_t kPageCount = kReservedBytes >> kPageShift;
 constexpr std::size_t kPagesPerCommit = 16;
 
@@ -131,15 +133,16 @@ void* engineMalloc(JSMallocState* s, std::size_t size) {
     void* block = heapOf(s).allocate(size);
     if (!block) return nullptr;
     s->malloc_count++;
-    s->malloc_size += EngineHeap::usableSize(block);
+    // A small block's size follows from the request, without a look at its page.
+    s->malloc_size += size <= EngineHeap::kLargestSmallBlock && inRange(block) ? kClasses.size[classFor(size)]
+                                                                              : EngineHeap::usableSize(block);
     return block;
 }
 
 void engineFree(JSMallocState* s, void* block) {
     if (!block) return;
     s->malloc_count--;
-    s->malloc_size -= EngineHeap::usableSize(block);
-    heapOf(s).release(block);
+    s->malloc_size -= heapOf(s).release(block);
 }
 
 void* engineRealloc(JSMallocState* s, void* block, std::size_t size) {
@@ -219,11 +222,13 @@ bool EngineHeap::nextPage(std::size_t cls) {
 }
 
 void* EngineHeap::allocate(std::size_t size) {
-    if (size > kLargestSmallBlock) return std::malloc(size);
+    if (size > kLargestSmallBlock || outOfPages_) return std::malloc(size);
     std::size_t cls = classFor(size);
     ClassState& state = classes_[cls];
-    if ((state.current == kNoPage || !rangeRecords[state.current].freeBlocks) && !nextPage(cls))
+    if ((state.current == kNoPage || !rangeRecords[state.current].freeBlocks) && !nextPage(cls)) {
+        outOfPages_ = true;
         return std::malloc(size);
+    }
     PageRecord& page = rangeRecords[state.current];
     void* block = page.freeBlocks;
     page.freeBlocks = *static_cast<void**>(block);
@@ -231,8 +236,12 @@ void* EngineHeap::allocate(std::size_t size) {
     return block;
 }
 
-void EngineHeap::release(void* block) {
-    if (!inRange(block)) return std::free(block);
+std::size_t EngineHeap::release(void* block) {
+    if (!inRange(block)) {
+        std::size_t bytes = malloc_usable_size(block);
+        std::free(block);
+        return bytes;
+    }
     std::size_t index = pageOf(block);
     PageRecord& page = rangeRecords[index];
     *static_cast<void**>(block) = page.freeBlocks;
@@ -242,6 +251,7 @@ void EngineHeap::release(void* block) {
         page.listed = true;
         page.nextWaiting = std::exchange(classes_[page.cls].waiting, static_cast<std::uint32_t>(index));
     }
+    return kClasses.size[page.cls];
 }
 
 void* EngineHeap::resize(void* block, std::size_t size) {

@@ -35,7 +35,8 @@ public:
     void returnEmptyPages();
 
     void* allocate(std::size_t size);
-    void release(void* block);
+    // Frees a block and says how many bytes it held.
+    std::size_t release(void* block);
     void* resize(void* block, std::size_t size);
     // What a block can hold: its class's size, or malloc's answer for a large one.
     static std::size_t usableSize(const void* block);
@@ -54,4 +55,6 @@ private:
 
     ClassState classes_[kClassCount];
     std::vector<std::uint32_t> pages_;
+    // Set when no page could be had: asking again on every block would take the pool's lock each time.
+    bool outOfPages_ = false;
 };
