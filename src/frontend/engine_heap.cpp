@@ -43,9 +43,6 @@ static_assert(kClasses.size[EngineHeap::kClassCount - 1] == EngineHeap::kLargest
 
 std::size_t classFor(std::size_t size) { return kClasses.byEighths[(size + 7) >> 3]; }
 
-// One reservation for the whole process, so that any block's class can be
-// found from its address alone (the engine asks a block's size without saying
-// whose it is). Heaps take pages from here and give them back when they end.
 // What a heap knows of each of its pages, kept apart from the pages so that
 // blocks need no room for it.
 struct PageRecord {
@@ -56,6 +53,14 @@ struct PageRecord {
     bool listed;  // the class's current page or on its stack of pages with free blocks
 };
 
+// Set by the pool as it is made (which every heap waits for before it hands out
+// a block), and read on every free and size query.
+char* rangeBase = nullptr;
+PageRecord* rangeRecords = nullptr;
+
+// One reservation for the whole process, so that any block's class can be
+// found from its address alone (the engine asks a block's size without saying
+// whose it is). Heaps take pages from here and give them back when they end.
 struct PagePool {
     char* base = nullptr;  // null when the reservation failed: every block then comes from malloc
     PageRecord* records = nullptr;
@@ -72,6 +77,8 @@ struct PagePool {
             return;
         }
         base = static_cast<char*>(range);
+        rangeBase = base;
+        rangeRecords = records;
     }
 
     // The page's number, or -1 when the range is used up or memory is short.
@@ -110,11 +117,6 @@ PagePool& pagePool() {
     static PagePool pool;
     return pool;
 }
-
-// Set once with the pool, before any heap hands out a block, and read on every
-// free and size query.
-char* rangeBase = nullptr;
-PageRecord* rangeRecords = nullptr;
 
 std::uintptr_t offsetOf(const void* block) {
     return reinterpret_cast<std::uintptr_t>(block) - reinterpret_cast<std::uintptr_t>(rangeBase);
@@ -163,11 +165,7 @@ void* engineRealloc(JSMallocState* s, void* block, std::size_t size) {
 
 const JSMallocFunctions EngineHeap::functions = {engineMalloc, engineFree, engineRealloc, EngineHeap::usableSize};
 
-EngineHeap::EngineHeap() {
-    PagePool& pool = pagePool();
-    rangeBase = pool.base;
-    rangeRecords = pool.records;
-}
+EngineHeap::EngineHeap() { pagePool(); }
 
 EngineHeap::~EngineHeap() {
     if (!pages_.empty()) pagePool().giveBack(pages_);
