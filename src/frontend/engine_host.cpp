@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "support/file_readers.h"
+#include "frontend/engine_heap.h"
 #include "frontend/engine_values.h"
 #include "frontend/script_bytecode.h"
 
@@ -49,8 +50,12 @@ std::size_t uncollectedSourceBytes = 0;
 
 }  // namespace
 
-QjsGuard::QjsGuard() : rt(JS_NewRuntime()), ctx(rt ? JS_NewContext(rt) : nullptr) {
+QjsGuard::QjsGuard()
+    : heap_(std::make_unique<EngineHeap>()),
+      rt(JS_NewRuntime2(&EngineHeap::functions, heap_.get())),
+      ctx(rt ? JS_NewContext(rt) : nullptr) {
     if (!rt) return;
+    JS_SetRuntimeOpaque(rt, heap_.get());
     JS_SetMaxStackSize(rt, engineStackAllowance());
     // The engine's own collections run each time its heap grows by half; during
     // a transform almost all of Babel's heap is live, so each one walks it all
@@ -63,7 +68,9 @@ void collectEngineGarbage(JSContext* ctx, std::size_t sourceBytes) {
     uncollectedSourceBytes += sourceBytes;
     if (uncollectedSourceBytes < kCollectAfterSourceBytes) return;
     uncollectedSourceBytes = 0;
-    JS_RunGC(JS_GetRuntime(ctx));
+    JSRuntime* rt = JS_GetRuntime(ctx);
+    JS_RunGC(rt);
+    static_cast<EngineHeap*>(JS_GetRuntimeOpaque(rt))->returnEmptyPages();
 }
 
 QjsGuard::~QjsGuard() {

@@ -1,12 +1,17 @@
 #pragma once
 #include <cstddef>
+#include <memory>
 #include <string>
 
 #include "frontend/engine_api.h"
 
+class EngineHeap;
+
 // Owns the embedded engine (runtime and context) for one flow of the driver.
 // rt and ctx are null when the engine could not be created; the driver checks both.
 class QjsGuard {
+    std::unique_ptr<EngineHeap> heap_;  // outlives the runtime that allocates from it
+
 public:
     QjsGuard();
     ~QjsGuard();

@@ -2,7 +2,8 @@
 # The compiler and a compiled program under hostile and careless use: a link
 # planted at the temporary file's name, shell text in -cflags, -o naming the
 # input or a folder, folders and devices as sources, a full standard output,
-# -init cases, bad UTF-8 and parse-error lines, and a reader that goes away.
+# -init cases, bad UTF-8 and parse-error lines, a reader that goes away and a
+# small address space.
 # Usage: run_hostile_input.sh <install dir> <work dir>
 set -u
 inst=$1 work=$2/hostile_input
@@ -91,6 +92,12 @@ mkdir -p scripts/esprima.js scripts/babel.min.js
 echo 'var o = { a: { b: 2 } }; console.log(o?.a?.b);' >scripts/modern.js
 (cd scripts && "$orvan" --print-c modern.js >modern.cc 2>modern.err) ||
   failed "folder-scripts: $(head -c 400 scripts/modern.err)"
+
+# An address space too small for the range the front end's engine reserves for
+# its heap: its blocks come from malloc instead, and the C++ is the same.
+(cd scripts && ulimit -v 4000000 && "$orvan" --print-c modern.js >limited.cc 2>limited.err) ||
+  failed "limited-address-space: $(head -c 400 scripts/limited.err)"
+cmp -s scripts/modern.cc scripts/limited.cc || failed "limited-address-space: the C++ differs"
 
 # A standard output that cannot be written is a failure.
 expect full-version 1 "cannot write standard output" sh -c '"$0" --version >/dev/full' "$orvan"

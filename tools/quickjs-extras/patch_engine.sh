@@ -9,6 +9,7 @@
 #   and an object key's hash drops the address bits that alignment leaves at
 #   zero. Babel keys maps by syntax-tree node, so lookups grew with the
 #   program and a program of thousands of statements took minutes.
+# - a Map lookup compares an object key by address (see JSC_MAP_KEY_MATCHES).
 # - `===` on two strings answers at once when they are the same string or
 #   differ in length, before comparing characters (Babel compares node types
 #   with string constants at every step of its walks).
@@ -26,6 +27,8 @@ lines=(
   '        h = (uint32_t)(((uintptr_t)JS_VALUE_GET_PTR(key) >> 4) * 3163);'
   '                res = (js_string_compare(ctx, p1, p2) == 0);'
   '                res = (p1 == p2 || (p1->len == p2->len && js_string_compare(ctx, p1, p2) == 0));'
+  '        if (js_same_value_zero(ctx, mr->key, key))'
+  '        if (JSC_MAP_KEY_MATCHES(ctx, mr->key, key))'
 )
 for ((i = 0; i < ${#lines[@]}; i += 2)); do
   count=$(grep -cxF -- "${lines[i]}" "$in" || true)

@@ -42,6 +42,15 @@
         jsc_r;                                                                         \
     })
 
+/* Map keys. When either key is an object, SameValueZero is identity, so the
+   address answers; the general comparison takes and drops a reference to both
+   keys, which writes to the object of every record on the bucket's chain
+   (Babel's path caches are maps keyed by syntax-tree nodes, a cache miss each). */
+#define JSC_MAP_KEY_MATCHES(ctx, a, b)                                                 \
+    (JS_VALUE_GET_TAG(a) == JS_TAG_OBJECT || JS_VALUE_GET_TAG(b) == JS_TAG_OBJECT      \
+         ? JS_VALUE_GET_TAG(a) == JS_VALUE_GET_TAG(b) && JS_VALUE_GET_PTR(a) == JS_VALUE_GET_PTR(b) \
+         : js_same_value_zero(ctx, a, b))
+
 #include "quickjs.c"
 
 /* A promise's state: 0 pending, 1 fulfilled, 2 rejected, -1 for any other
