@@ -67,6 +67,24 @@
 #   check] entry through the array-destructuring helper, two calls per printed
 #   node that hand back the same array (every entry is an array the printer
 #   made itself): it is indexed directly.
+# - Finding a path's scope asks whether its node makes one (isScope) at every
+#   visit and again when the visit ends: four type checks through as many
+#   calls. A node whose type is neither scopable, nor a pattern, nor a block,
+#   nor a placeholder makes none whatever its parent, so one table lookup
+#   answers for those (nearly every node).
+# - Each child path is looked up in its parent node's map of paths, found
+#   through a weak map keyed by the parent. The children of one node are made
+#   one after another, so the last parent and its map are kept and asked
+#   first; clearing the cache forgets them (entries are never removed one by
+#   one, only the whole cache is replaced).
+# - A path's fields start on the NodePath prototype (null, the shared empty
+#   context list, flags 0) instead of being set one by one on each new path,
+#   and a visit clears flags only when they are set. A path then
+#   holds as own properties only what it was given (13 fields where it had
+#   17), which keeps the engine's property array of every path a size class
+#   smaller; every path lives as long as its node. Nothing lists a path's
+#   keys or asks whether a field is its own, and reading a field absent from
+#   the path gives the prototype's value, the one it was set to before.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -111,7 +129,7 @@ pieces=(
   'e.traverse(jB,C)}(e,S,g)'
   'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
   'lN=4,uN=function(){function e(e,t){this.contexts=[],'
-  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){this.contexts=pathNoContexts,'
+  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){'
   'function qN(e){this.contexts.push(e),'
   'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
@@ -121,7 +139,7 @@ pieces=(
   'function MN(){if(this.parent&&this.inList){'
   'function MN(){if(this.parent&&this.listKey){'
   'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
-  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:this._traverseFlags&=-3,PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:2&this._traverseFlags&&(this._traverseFlags&=-3),PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
   'this.isLookahead||(this.state.startLoc=this.state.curPosition())'
   'this.isLookahead||(this.state.startLoc=this.state.endLoc.index===this.state.pos+this.state.startIndex?this.state.endLoc:this.state.curPosition())'
   'function(e,t,r){this.line=void 0,this.column=void 0,this.index=void 0,this.line=e,this.column=t,this.index=r}'
@@ -132,6 +150,18 @@ pieces=(
   'f=u,g=f[0],m=f[1],h=f[2]'
   't.getScope=function(e){return this.isScope()?new GE(this):e}'
   't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
+  'function Vy(e,t){return'
+  'var Vy$types;function Vy(e,t){if(e&&!(Vy$types||(er({type:""}),pr({type:""}),Vy$types=Object.assign(Object.create(null),er$types,pr$types,{BlockStatement:!0,Placeholder:!0})))[e.type])return!1;return'
+  'function Mw(){Bw=new WeakMap}'
+  'function Mw(){Bw=new WeakMap,lastCachedParent=null,lastCachedPaths=null}var lastCachedParent=null,lastCachedPaths=null;'
+  'function qw(e,t){var r=Bw.get(e);return r||Bw.set(e,r=new Map),r}'
+  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=new Map),lastCachedParent=e,lastCachedPaths=r}'
+  'this.state=null,this._traverseFlags=0,this.skipKeys=null,this.parentPath=null,this.container=null,this.listKey=null,this.key=null,this.node=null,this.type=null,this._store=null,this.parent=t,this.hub=e,this.data=null,this.context=null,this.scope=null}'
+  'this.parent=t,this.hub=e}'
+  'var t=e.prototype;return t.getScope='
+  'var t=e.prototype;return t.contexts=pathNoContexts,t.state=null,t._traverseFlags=0,t.skipKeys=null,t.parentPath=null,t.container=null,t.listKey=null,t.key=null,t.node=null,t.type=null,t._store=null,t.data=null,t.context=null,t.scope=null,t.getScope='
+  'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),this._traverseFlags=0,'
+  'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),0!==this._traverseFlags&&(this._traverseFlags=0),'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
