@@ -85,6 +85,13 @@
 #   smaller; every path lives as long as its node. Nothing lists a path's
 #   keys or asks whether a field is its own, and reading a field absent from
 #   the path gives the prototype's value, the one it was set to before.
+# - Visiting a node's children made a traversal context before looking at
+#   them, also for a node whose children are all absent (an identifier's type
+#   annotation and decorators, say): the context is made at the first child
+#   there is. Bringing a path up to date with its parent (resync) ran three
+#   functions through `call` per visit; their tests are made in place and the
+#   search for a moved node runs only when the node is not where it was.
+#   Calling a visitor's handler lists skips the call when there is no list.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -111,7 +118,7 @@ pieces=(
   'for(var a,n=i(r);!(a=n()).done;){if(e[a.value])return!0}return!1}'
   'for(var n=0;n<r.length;n++){if(e[r[n]])return!0}return!1}'
   'for(var l,u=i(d);!(l=u()).done;){var p=l.value;if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
-  'for(var u=0;u<d.length;u++){var p=d[u];if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
+  'for(var u=0;u<d.length;u++){var p=d[u];if((null==s||!s[p])&&e[p]&&(c||(c=new RN(r,t,a,n))).visit(e,p))return!0}return!1}'
   'function SN(e){if(!e)return!1;for(var t,r=i(e);!(t=r()).done;){var a=t.value;'
   'function SN(e){if(!e)return!1;for(var r=0;r<e.length;r++){var a=e[r];'
   'this.queue=e,this.priorityQueue=[];for(var t=new WeakSet,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!t.has(s)){if(s&&t.add(s),n.visit()){r=!0;break}if(this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=[],'
@@ -134,8 +141,8 @@ pieces=(
   'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):(this.contexts=pathNoContexts,this.setContext(void 0))}'
-  'function ON(){this.removed||('
-  'function ON(){(1&this._traverseFlags)>0||('
+  'function ON(){this.removed||(BN.call(this),MN.call(this),FN.call(this))}'
+  'function ON(){if(!(1&this._traverseFlags)){this.parentPath&&(this.parent=this.parentPath.node);var e;this.parent&&this.listKey&&(e=this.parent[this.listKey],this.container!==e&&(this.container=e||null)),this.container&&this.node!==this.container[this.key]&&FN.call(this)}}'
   'function MN(){if(this.parent&&this.inList){'
   'function MN(){if(this.parent&&this.listKey){'
   'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
@@ -162,6 +169,10 @@ pieces=(
   'var t=e.prototype;return t.contexts=pathNoContexts,t.state=null,t._traverseFlags=0,t.skipKeys=null,t.parentPath=null,t.container=null,t.listKey=null,t.key=null,t.node=null,t.type=null,t._store=null,t.data=null,t.context=null,t.scope=null,t.getScope='
   'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),this._traverseFlags=0,'
   'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),0!==this._traverseFlags&&(this._traverseFlags=0),'
+  'var c=new RN(r,t,a,n);if(o)return(null==s||!s[n.parentKey])&&c.visitQueue([n]);'
+  'var c=null;if(o)return(null==s||!s[n.parentKey])&&new RN(r,t,a,n).visitQueue([n]);'
+  'function EN(e){var t,r=this.opts;return this.debug(e),!(!this.node||!SN.call(this,r[e]))||!!this.node&&SN.call(this,null==(t=r[this.node.type])?void 0:t[e])}'
+  'function EN(e){var t,a,r=this.opts;return this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
