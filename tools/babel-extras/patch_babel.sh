@@ -71,7 +71,9 @@
 #   visit and again when the visit ends: four type checks through as many
 #   calls. A node whose type is neither scopable, nor a pattern, nor a block,
 #   nor a placeholder makes none whatever its parent, so one table lookup
-#   answers for those (nearly every node).
+#   answers for those (nearly every node); setting a path's scope makes that
+#   lookup itself before asking the path, and calls the scope's init only
+#   when it has not run yet.
 # - Each child path is looked up in its parent node's map of paths, found
 #   through a weak map keyed by the parent. The children of one node are made
 #   one after another, so the last parent and its map are kept and asked
@@ -171,6 +173,8 @@ pieces=(
   'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),0!==this._traverseFlags&&(this._traverseFlags=0),'
   'var c=new RN(r,t,a,n);if(o)return(null==s||!s[n.parentKey])&&c.visitQueue([n]);'
   'var c=null;if(o)return(null==s||!s[n.parentKey])&&new RN(r,t,a,n).visitQueue([n]);'
+  'this.scope=this.getScope(r),null==(t=this.scope)||t.init()}}'
+  'var d=this.node;this.scope=Vy$types&&d&&!Vy$types[d.type]?r:this.getScope(r),null==(t=this.scope)||t.inited||t.init()}}'
   'function EN(e){var t,r=this.opts;return this.debug(e),!(!this.node||!SN.call(this,r[e]))||!!this.node&&SN.call(this,null==(t=r[this.node.type])?void 0:t[e])}'
   'function EN(e){var t,a,r=this.opts;return this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
 )
