@@ -94,6 +94,11 @@
 #   functions through `call` per visit; their tests are made in place and the
 #   search for a moved node runs only when the node is not where it was.
 #   Calling a visitor's handler lists skips the call when there is no list.
+# - A visit logged three debug lines through the path's debug method, which
+#   looks whether the "babel" debug namespace is enabled and returns; the
+#   visit now looks first and calls the method only when it is (the method
+#   looks again, so what is logged is unchanged). The visit's denylist test
+#   is made in place instead of through the path's isDenylisted method.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -148,7 +153,7 @@ pieces=(
   'function MN(){if(this.parent&&this.inList){'
   'function MN(){if(this.parent&&this.listKey){'
   'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
-  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:2&this._traverseFlags&&(this._traverseFlags&=-3),PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(iN.enabled&&this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),iN.enabled&&this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:2&this._traverseFlags&&(this._traverseFlags&=-3),PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
   'this.isLookahead||(this.state.startLoc=this.state.curPosition())'
   'this.isLookahead||(this.state.startLoc=this.state.endLoc.index===this.state.pos+this.state.startIndex?this.state.endLoc:this.state.curPosition())'
   'function(e,t,r){this.line=void 0,this.column=void 0,this.index=void 0,this.line=e,this.column=t,this.index=r}'
@@ -175,8 +180,10 @@ pieces=(
   'var c=null;if(o)return(null==s||!s[n.parentKey])&&new RN(r,t,a,n).visitQueue([n]);'
   'this.scope=this.getScope(r),null==(t=this.scope)||t.init()}}'
   'var d=this.node;this.scope=Vy$types&&d&&!Vy$types[d.type]?r:this.getScope(r),null==(t=this.scope)||t.inited||t.init()}}'
+  'function AN(){var e,t;if(!this.node)return!1;if(this.isDenylisted())return!1;'
+  'function AN(){var e,t;if(!this.node)return!1;if(null==(t=null!=(e=this.opts.denylist)?e:this.opts.blacklist)?void 0:t.includes(this.node.type))return!1;'
   'function EN(e){var t,r=this.opts;return this.debug(e),!(!this.node||!SN.call(this,r[e]))||!!this.node&&SN.call(this,null==(t=r[this.node.type])?void 0:t[e])}'
-  'function EN(e){var t,a,r=this.opts;return this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
+  'function EN(e){var t,a,r=this.opts;return iN.enabled&&this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
