@@ -99,6 +99,11 @@
 #   visit now looks first and calls the method only when it is (the method
 #   looks again, so what is logged is unchanged). The visit's denylist test
 #   is made in place instead of through the path's isDenylisted method.
+# - The steps of a visit (resync, pushing and popping the context, setting
+#   the scope, setting up a new path and its key) were run through
+#   Function.prototype.call on the module's functions; they are called as the
+#   path's own methods instead, which are those same functions (NodePath's
+#   prototype gets them under these names), without the native call between.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -129,7 +134,7 @@ pieces=(
   'function SN(e){if(!e)return!1;for(var t,r=i(e);!(t=r()).done;){var a=t.value;'
   'function SN(e){if(!e)return!1;for(var r=0;r<e.length;r++){var a=e[r];'
   'this.queue=e,this.priorityQueue=[];for(var t=new WeakSet,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!t.has(s)){if(s&&t.add(s),n.visit()){r=!0;break}if(this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=[],'
-  'this.queue=e,this.priorityQueue=null;for(var t=null,d=null,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!(t?t.has(s):!!s&&s===d)){if(s&&(t?t.add(s):null===d?d=s:(t=new Set).add(d).add(s)),n.visit()){r=!0;break}if(null!==this.priorityQueue&&this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=null,'
+  'this.queue=e,this.priorityQueue=null;for(var t=null,d=null,r=!1,a=0;a<e.length;){var n=e[a];if(a++,n.resync(),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||n.pushContext(this),null!==n.key){var s=n.node;if(!(t?t.has(s):!!s&&s===d)){if(s&&(t?t.add(s):null===d?d=s:(t=new Set).add(d).add(s)),n.visit()){r=!0;break}if(null!==this.priorityQueue&&this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=null,'
   'this.queue&&(t?this.queue.push(e):this.priorityQueue.push(e))'
   'this.queue&&(t?this.queue.push(e):(this.priorityQueue||(this.priorityQueue=[])).push(e))'
   'return uN.get({parentPath:n,parent:e,container:t,key:r,listKey:a,hub:s})'
@@ -182,6 +187,14 @@ pieces=(
   'var d=this.node;this.scope=Vy$types&&d&&!Vy$types[d.type]?r:this.getScope(r),null==(t=this.scope)||t.inited||t.init()}}'
   'function AN(){var e,t;if(!this.node)return!1;if(this.isDenylisted())return!1;'
   'function AN(){var e,t;if(!this.node)return!1;if(null==(t=null!=(e=this.opts.denylist)?e:this.opts.blacklist)?void 0:t.includes(this.node.type))return!1;'
+  'for(var o=0;o<a;o++)UN.call(e[o])'
+  'for(var o=0;o<a;o++)e[o].popContext()'
+  'this.opts=e.opts),DN.call(this),this}'
+  'this.opts=e.opts),this.setScope(),this}'
+  'GN.call(l,a,s,o,i)'
+  'l.setup(a,s,o,i)'
+  'this.parentPath=e||this.parentPath,WN.call(this,a)}'
+  'this.parentPath=e||this.parentPath,this.setKey(a)}'
   'function EN(e){var t,r=this.opts;return this.debug(e),!(!this.node||!SN.call(this,r[e]))||!!this.node&&SN.call(this,null==(t=r[this.node.type])?void 0:t[e])}'
   'function EN(e){var t,a,r=this.opts;return iN.enabled&&this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
 )
