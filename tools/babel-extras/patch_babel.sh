@@ -67,6 +67,43 @@
 #   check] entry through the array-destructuring helper, two calls per printed
 #   node that hand back the same array (every entry is an array the printer
 #   made itself): it is indexed directly.
+# - Finding a path's scope asks whether its node makes one (isScope) at every
+#   visit and again when the visit ends: four type checks through as many
+#   calls. A node whose type is neither scopable, nor a pattern, nor a block,
+#   nor a placeholder makes none whatever its parent, so one table lookup
+#   answers for those (nearly every node); setting a path's scope makes that
+#   lookup itself before asking the path, and calls the scope's init only
+#   when it has not run yet.
+# - Each child path is looked up in its parent node's map of paths, found
+#   through a weak map keyed by the parent. The children of one node are made
+#   one after another, so the last parent and its map are kept and asked
+#   first; clearing the cache forgets them (entries are never removed one by
+#   one, only the whole cache is replaced).
+# - A path's fields start on the NodePath prototype (null, the shared empty
+#   context list, flags 0) instead of being set one by one on each new path,
+#   and a visit clears flags only when they are set. A path then
+#   holds as own properties only what it was given (13 fields where it had
+#   17), which keeps the engine's property array of every path a size class
+#   smaller; every path lives as long as its node. Nothing lists a path's
+#   keys or asks whether a field is its own, and reading a field absent from
+#   the path gives the prototype's value, the one it was set to before.
+# - Visiting a node's children made a traversal context before looking at
+#   them, also for a node whose children are all absent (an identifier's type
+#   annotation and decorators, say): the context is made at the first child
+#   there is. Bringing a path up to date with its parent (resync) ran three
+#   functions through `call` per visit; their tests are made in place and the
+#   search for a moved node runs only when the node is not where it was.
+#   Calling a visitor's handler lists skips the call when there is no list.
+# - A visit logged three debug lines through the path's debug method, which
+#   looks whether the "babel" debug namespace is enabled and returns; the
+#   visit now looks first and calls the method only when it is (the method
+#   looks again, so what is logged is unchanged). The visit's denylist test
+#   is made in place instead of through the path's isDenylisted method.
+# - The steps of a visit (resync, pushing and popping the context, setting
+#   the scope, setting up a new path and its key) were run through
+#   Function.prototype.call on the module's functions; they are called as the
+#   path's own methods instead, which are those same functions (NodePath's
+#   prototype gets them under these names), without the native call between.
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -93,11 +130,11 @@ pieces=(
   'for(var a,n=i(r);!(a=n()).done;){if(e[a.value])return!0}return!1}'
   'for(var n=0;n<r.length;n++){if(e[r[n]])return!0}return!1}'
   'for(var l,u=i(d);!(l=u()).done;){var p=l.value;if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
-  'for(var u=0;u<d.length;u++){var p=d[u];if((null==s||!s[p])&&c.visit(e,p))return!0}return!1}'
+  'for(var u=0;u<d.length;u++){var p=d[u];if((null==s||!s[p])&&e[p]&&(c||(c=new RN(r,t,a,n))).visit(e,p))return!0}return!1}'
   'function SN(e){if(!e)return!1;for(var t,r=i(e);!(t=r()).done;){var a=t.value;'
   'function SN(e){if(!e)return!1;for(var r=0;r<e.length;r++){var a=e[r];'
   'this.queue=e,this.priorityQueue=[];for(var t=new WeakSet,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!t.has(s)){if(s&&t.add(s),n.visit()){r=!0;break}if(this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=[],'
-  'this.queue=e,this.priorityQueue=null;for(var t=null,d=null,r=!1,a=0;a<e.length;){var n=e[a];if(a++,ON.call(n),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||qN.call(n,this),null!==n.key){var s=n.node;if(!(t?t.has(s):!!s&&s===d)){if(s&&(t?t.add(s):null===d?d=s:(t=new Set).add(d).add(s)),n.visit()){r=!0;break}if(null!==this.priorityQueue&&this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=null,'
+  'this.queue=e,this.priorityQueue=null;for(var t=null,d=null,r=!1,a=0;a<e.length;){var n=e[a];if(a++,n.resync(),0!==n.contexts.length&&n.contexts[n.contexts.length-1]===this||n.pushContext(this),null!==n.key){var s=n.node;if(!(t?t.has(s):!!s&&s===d)){if(s&&(t?t.add(s):null===d?d=s:(t=new Set).add(d).add(s)),n.visit()){r=!0;break}if(null!==this.priorityQueue&&this.priorityQueue.length&&(r=this.visitQueue(this.priorityQueue),this.priorityQueue=null,'
   'this.queue&&(t?this.queue.push(e):this.priorityQueue.push(e))'
   'this.queue&&(t?this.queue.push(e):(this.priorityQueue||(this.priorityQueue=[])).push(e))'
   'return uN.get({parentPath:n,parent:e,container:t,key:r,listKey:a,hub:s})'
@@ -111,17 +148,17 @@ pieces=(
   'e.traverse(jB,C)}(e,S,g)'
   'e.traverse(n.size||s.size?jB:jBu,C)}(e,S,g)'
   'lN=4,uN=function(){function e(e,t){this.contexts=[],'
-  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){this.contexts=pathNoContexts,'
+  'lN=4,pathNoContexts=[],uN=function(){function e(e,t){'
   'function qN(e){this.contexts.push(e),'
   'function qN(e){this.contexts===pathNoContexts?this.contexts=[e]:this.contexts.push(e),'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):this.setContext(void 0)}'
   'function UN(){this.contexts.pop(),this.contexts.length>0?this.setContext(this.contexts[this.contexts.length-1]):(this.contexts=pathNoContexts,this.setContext(void 0))}'
-  'function ON(){this.removed||('
-  'function ON(){(1&this._traverseFlags)>0||('
+  'function ON(){this.removed||(BN.call(this),MN.call(this),FN.call(this))}'
+  'function ON(){if(!(1&this._traverseFlags)){this.parentPath&&(this.parent=this.parentPath.node);var e;this.parent&&this.listKey&&(e=this.parent[this.listKey],this.container!==e&&(this.container=e||null)),this.container&&this.node!==this.container[this.key]&&FN.call(this)}}'
   'function MN(){if(this.parent&&this.inList){'
   'function MN(){if(this.parent&&this.listKey){'
   'return this.shouldSkip||EN.call(this,"enter")?(this.debug("Skip..."),this.shouldStop):(PN(this,r),this.debug("Recursing into..."),this.shouldStop=wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys),PN(this,r),EN.call(this,"exit"),this.shouldStop)}'
-  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:this._traverseFlags&=-3,PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
+  'return(4&this._traverseFlags)>0||EN.call(this,"enter")?(iN.enabled&&this.debug("Skip..."),(2&this._traverseFlags)>0):(PN(this,r),iN.enabled&&this.debug("Recursing into..."),wN(this.node,this.opts,this.scope,this.state,this,this.skipKeys)?this._traverseFlags|=2:2&this._traverseFlags&&(this._traverseFlags&=-3),PN(this,r),EN.call(this,"exit"),(2&this._traverseFlags)>0)}'
   'this.isLookahead||(this.state.startLoc=this.state.curPosition())'
   'this.isLookahead||(this.state.startLoc=this.state.endLoc.index===this.state.pos+this.state.startIndex?this.state.endLoc:this.state.curPosition())'
   'function(e,t,r){this.line=void 0,this.column=void 0,this.index=void 0,this.line=e,this.column=t,this.index=r}'
@@ -132,6 +169,34 @@ pieces=(
   'f=u,g=f[0],m=f[1],h=f[2]'
   't.getScope=function(e){return this.isScope()?new GE(this):e}'
   't.getScope=function(e){if(!this.isScope())return e;var r=Fw.get(this.node);return r&&r.path===this?r:new GE(this)}'
+  'function Vy(e,t){return'
+  'var Vy$types;function Vy(e,t){if(e&&!(Vy$types||(er({type:""}),pr({type:""}),Vy$types=Object.assign(Object.create(null),er$types,pr$types,{BlockStatement:!0,Placeholder:!0})))[e.type])return!1;return'
+  'function Mw(){Bw=new WeakMap}'
+  'function Mw(){Bw=new WeakMap,lastCachedParent=null,lastCachedPaths=null}var lastCachedParent=null,lastCachedPaths=null;'
+  'function qw(e,t){var r=Bw.get(e);return r||Bw.set(e,r=new Map),r}'
+  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=new Map),lastCachedParent=e,lastCachedPaths=r}'
+  'this.state=null,this._traverseFlags=0,this.skipKeys=null,this.parentPath=null,this.container=null,this.listKey=null,this.key=null,this.node=null,this.type=null,this._store=null,this.parent=t,this.hub=e,this.data=null,this.context=null,this.scope=null}'
+  'this.parent=t,this.hub=e}'
+  'var t=e.prototype;return t.getScope='
+  'var t=e.prototype;return t.contexts=pathNoContexts,t.state=null,t._traverseFlags=0,t.skipKeys=null,t.parentPath=null,t.container=null,t.listKey=null,t.key=null,t.node=null,t.type=null,t._store=null,t.data=null,t.context=null,t.scope=null,t.getScope='
+  'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),this._traverseFlags=0,'
+  'function NN(e){return null!=this.skipKeys&&(this.skipKeys={}),0!==this._traverseFlags&&(this._traverseFlags=0),'
+  'var c=new RN(r,t,a,n);if(o)return(null==s||!s[n.parentKey])&&c.visitQueue([n]);'
+  'var c=null;if(o)return(null==s||!s[n.parentKey])&&new RN(r,t,a,n).visitQueue([n]);'
+  'this.scope=this.getScope(r),null==(t=this.scope)||t.init()}}'
+  'var d=this.node;this.scope=Vy$types&&d&&!Vy$types[d.type]?r:this.getScope(r),null==(t=this.scope)||t.inited||t.init()}}'
+  'function AN(){var e,t;if(!this.node)return!1;if(this.isDenylisted())return!1;'
+  'function AN(){var e,t;if(!this.node)return!1;if(null==(t=null!=(e=this.opts.denylist)?e:this.opts.blacklist)?void 0:t.includes(this.node.type))return!1;'
+  'for(var o=0;o<a;o++)UN.call(e[o])'
+  'for(var o=0;o<a;o++)e[o].popContext()'
+  'this.opts=e.opts),DN.call(this),this}'
+  'this.opts=e.opts),this.setScope(),this}'
+  'GN.call(l,a,s,o,i)'
+  'l.setup(a,s,o,i)'
+  'this.parentPath=e||this.parentPath,WN.call(this,a)}'
+  'this.parentPath=e||this.parentPath,this.setKey(a)}'
+  'function EN(e){var t,r=this.opts;return this.debug(e),!(!this.node||!SN.call(this,r[e]))||!!this.node&&SN.call(this,null==(t=r[this.node.type])?void 0:t[e])}'
+  'function EN(e){var t,a,r=this.opts;return iN.enabled&&this.debug(e),!(!this.node||!(a=r[e])||!SN.call(this,a))||!!this.node&&!!(a=null==(t=r[this.node.type])?void 0:t[e])&&SN.call(this,a)}'
 )
 for ((i = 0; i < ${#pieces[@]}; i += 2)); do
   count=$(grep -oF -- "${pieces[i]}" "$in" | wc -l)
