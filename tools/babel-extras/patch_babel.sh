@@ -104,6 +104,15 @@
 #   Function.prototype.call on the module's functions; they are called as the
 #   path's own methods instead, which are those same functions (NodePath's
 #   prototype gets them under these names), without the native call between.
+# - Each node's child paths were cached in a Map of their own (a Map object,
+#   its table and one record per child: about 350 bytes for the two children
+#   a node typically has, and there is one such Map per node with children).
+#   They are kept in a plain array of node, path pairs instead, searched in
+#   order; an array that would pass 16 pairs moves them into a Map (under
+#   `byNode`), so a body of thousands of statements is not searched pair by
+#   pair. Nothing but the path functions reads these caches, and none of them
+#   depends on the order of a node's children in it (renumbering keys after an
+#   insertion visits each path once, whatever the order).
 # - type_checks.js turns the node-type checks' `switch` over type names into
 #   table lookups (see its header).
 # Usage: patch_babel.sh <babel.min.js> <output>
@@ -174,7 +183,17 @@ pieces=(
   'function Mw(){Bw=new WeakMap}'
   'function Mw(){Bw=new WeakMap,lastCachedParent=null,lastCachedPaths=null}var lastCachedParent=null,lastCachedPaths=null;'
   'function qw(e,t){var r=Bw.get(e);return r||Bw.set(e,r=new Map),r}'
-  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=new Map),lastCachedParent=e,lastCachedPaths=r}'
+  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=[]),lastCachedParent=e,lastCachedPaths=r}''function pcGet(c,k){var m=c.byNode;if(m)return m.get(k);for(var i=0;i<c.length;i+=2)if(c[i]===k)return c[i+1]}function pcSet(c,k,v){var m=c.byNode,i;if(m)return m.set(k,v),c;for(i=0;i<c.length;i+=2)if(c[i]===k)return c[i+1]=v,c;if(c.length<32)return c.push(k,v),c;for(m=c.byNode=new Map,i=0;i<c.length;i+=2)m.set(c[i],c[i+1]);return c.length=0,m.set(k,v),c}function pcDelete(c,k){var m=c.byNode;if(m)return m.delete(k);for(var i=0;i<c.length;i+=2)if(c[i]===k)return c.splice(i,2),!0;return!1}function pcEach(c,f){var m=c.byNode;if(m)m.forEach(f);else for(var i=1;i<c.length;i+=2)f(c[i])}'
+  'var d=s[i],c=qw(n),l=c.get(d);return l||(l=new e(r,n),d&&c.set(d,l)),'
+  'var d=s[i],c=qw(n),l=pcGet(c,d);return l||(l=new e(r,n),d&&pcSet(c,d,l)),'
+  '(null==(e=Uw(this))||e.delete(this.node))'
+  '(null==(e=Uw(this))||pcDelete(e,this.node))'
+  'var r=Uw(this);if(r)for(var a,n=i(r);!(a=n()).done;){var s=y(a.value,2)[1];"number"==typeof s.key&&s.container===this.container&&s.key>=e&&(s.key+=t)}'
+  'var r=Uw(this),c=this.container;if(r)pcEach(r,function(s){"number"==typeof s.key&&s.container===c&&s.key>=e&&(s.key+=t)})'
+  'null==(t=Uw(this))||t.set(e,this).delete(this.node)'
+  'null==(t=Uw(this))||pcDelete(pcSet(t,e,this),this.node)'
+  'null==(t=Uw(this))||t.delete(this.node)'
+  'null==(t=Uw(this))||pcDelete(t,this.node)'
   'this.state=null,this._traverseFlags=0,this.skipKeys=null,this.parentPath=null,this.container=null,this.listKey=null,this.key=null,this.node=null,this.type=null,this._store=null,this.parent=t,this.hub=e,this.data=null,this.context=null,this.scope=null}'
   'this.parent=t,this.hub=e}'
   'var t=e.prototype;return t.getScope='
