@@ -13,6 +13,8 @@
 # - `===` on two strings answers at once when they are the same string or
 #   differ in length, before comparing characters (Babel compares node types
 #   with string constants at every step of its walks).
+# - an object's property array grows one slot at a time up to sixteen slots,
+#   then by half (see JSC_PROP_ARRAY_GROWTH).
 # Usage: patch_engine.sh <quickjs.c> <output>
 set -euo pipefail
 in=$1 out=$2
@@ -29,6 +31,8 @@ lines=(
   '                res = (p1 == p2 || (p1->len == p2->len && js_string_compare(ctx, p1, p2) == 0));'
   '        if (js_same_value_zero(ctx, mr->key, key))'
   '        if (JSC_MAP_KEY_MATCHES(ctx, mr->key, key))'
+  '    new_size = max_int(count, sh->prop_size * 3 / 2);'
+  '    new_size = JSC_PROP_ARRAY_GROWTH(count, sh->prop_size);'
 )
 for ((i = 0; i < ${#lines[@]}; i += 2)); do
   count=$(grep -cxF -- "${lines[i]}" "$in" || true)

@@ -51,6 +51,15 @@
          ? JS_VALUE_GET_TAG(a) == JS_VALUE_GET_TAG(b) && JS_VALUE_GET_PTR(a) == JS_VALUE_GET_PTR(b) \
          : js_same_value_zero(ctx, a, b))
 
+/* Property arrays. Growing by half from two slots gives 2, 3, 4, 6, 9, 13, 19:
+   an object with 7 properties has 9 slots, one with 14 has 19, and Babel keeps
+   millions of such objects (syntax-tree nodes, paths) alive at once. Up to 16
+   slots the array takes exactly what it holds (the front end's heap has a size
+   class for every slot count up to there); the copy that growing by one costs
+   is paid once per property, while the object is being made. */
+#define JSC_PROP_ARRAY_GROWTH(count, size)                                             \
+    ((count) <= 16 ? (uint32_t)(count) : (uint32_t)max_int((count), (size) * 3 / 2))
+
 #include "quickjs.c"
 
 /* A promise's state: 0 pending, 1 fulfilled, 2 rejected, -1 for any other
