@@ -109,8 +109,10 @@
 #   a node typically has, and there is one such Map per node with children).
 #   They are kept in a plain array of node, path pairs instead, searched in
 #   order; an array that would pass 16 pairs moves them into a Map (under
-#   `byNode`), so a body of thousands of statements is not searched pair by
-#   pair. Nothing but the path functions reads these caches, and none of them
+#   `byNode`, the array then left empty, which is what tells the two apart), so
+#   a body of thousands of statements is not searched pair by pair. The lookup
+#   for a new child path is written in place: it runs for every child visited.
+#   Nothing but the path functions reads these caches, and none of them
 #   depends on the order of a node's children in it (renumbering keys after an
 #   insertion visits each path once, whatever the order).
 # - type_checks.js turns the node-type checks' `switch` over type names into
@@ -183,9 +185,9 @@ pieces=(
   'function Mw(){Bw=new WeakMap}'
   'function Mw(){Bw=new WeakMap,lastCachedParent=null,lastCachedPaths=null}var lastCachedParent=null,lastCachedPaths=null;'
   'function qw(e,t){var r=Bw.get(e);return r||Bw.set(e,r=new Map),r}'
-  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=[]),lastCachedParent=e,lastCachedPaths=r}''function pcGet(c,k){var m=c.byNode;if(m)return m.get(k);for(var i=0;i<c.length;i+=2)if(c[i]===k)return c[i+1]}function pcSet(c,k,v){var m=c.byNode,i;if(m)return m.set(k,v),c;for(i=0;i<c.length;i+=2)if(c[i]===k)return c[i+1]=v,c;if(c.length<32)return c.push(k,v),c;for(m=c.byNode=new Map,i=0;i<c.length;i+=2)m.set(c[i],c[i+1]);return c.length=0,m.set(k,v),c}function pcDelete(c,k){var m=c.byNode;if(m)return m.delete(k);for(var i=0;i<c.length;i+=2)if(c[i]===k)return c.splice(i,2),!0;return!1}function pcEach(c,f){var m=c.byNode;if(m)m.forEach(f);else for(var i=1;i<c.length;i+=2)f(c[i])}'
+  'function qw(e,t){if(e===lastCachedParent)return lastCachedPaths;var r=Bw.get(e);return r||Bw.set(e,r=[]),lastCachedParent=e,lastCachedPaths=r}''function pcSet(c,k,v){var m,i;for(i=0;i<c.length;i+=2)if(c[i]===k)return c[i+1]=v,c;if(!c.length&&(m=c.byNode))return m.set(k,v),c;if(c.length<32)return c.push(k,v),c;for(m=c.byNode=new Map,i=0;i<c.length;i+=2)m.set(c[i],c[i+1]);return c.length=0,m.set(k,v),c}function pcDelete(c,k){for(var i=0;i<c.length;i+=2)if(c[i]===k)return c.splice(i,2),!0;return!c.length&&!!c.byNode&&c.byNode.delete(k)}function pcEach(c,f){if(c.length)for(var i=1;i<c.length;i+=2)f(c[i]);else c.byNode&&c.byNode.forEach(f)}'
   'var d=s[i],c=qw(n),l=c.get(d);return l||(l=new e(r,n),d&&c.set(d,l)),'
-  'var d=s[i],c=qw(n),l=pcGet(c,d);return l||(l=new e(r,n),d&&pcSet(c,d,l)),'
+  'var d=s[i],c=qw(n),l;for(var q=0;q<c.length;q+=2)if(c[q]===d){l=c[q+1];break}return!l&&!c.length&&c.byNode&&(l=c.byNode.get(d)),l||(l=new e(r,n),d&&pcSet(c,d,l)),'
   '(null==(e=Uw(this))||e.delete(this.node))'
   '(null==(e=Uw(this))||pcDelete(e,this.node))'
   'var r=Uw(this);if(r)for(var a,n=i(r);!(a=n()).done;){var s=y(a.value,2)[1];"number"==typeof s.key&&s.container===this.container&&s.key>=e&&(s.key+=t)}'
