@@ -130,14 +130,18 @@ std::size_t blocksPerPage(std::size_t cls) { return kPageSize / kClasses.size[cl
 
 EngineHeap& heapOf(JSMallocState* s) { return *static_cast<EngineHeap*>(s->opaque); }
 
+// A small block's size follows from the request, without a look at its page.
+std::size_t sizeOfNew(const void* block, std::size_t request) {
+    return request <= EngineHeap::kLargestSmallBlock && inRange(block) ? kClasses.size[classFor(request)]
+                                                                      : EngineHeap::usableSize(block);
+}
+
 void* engineMalloc(JSMallocState* s, std::size_t size) {
     if (s->malloc_size + size > s->malloc_limit) return nullptr;
     void* block = heapOf(s).allocate(size);
     if (!block) return nullptr;
     s->malloc_count++;
-    // A small block's size follows from the request, without a look at its page.
-    s->malloc_size += size <= EngineHeap::kLargestSmallBlock && inRange(block) ? kClasses.size[classFor(size)]
-                                                                              : EngineHeap::usableSize(block);
+    s->malloc_size += sizeOfNew(block, size);
     return block;
 }
 
@@ -155,9 +159,9 @@ void* engineRealloc(JSMallocState* s, void* block, std::size_t size) {
         return nullptr;
     }
     if (s->malloc_size + size - before > s->malloc_limit) return nullptr;
-    void* moved = heapOf(s).resize(block, size);
+    void* moved = heapOf(s).resize(block, size, before);
     if (!moved) return nullptr;
-    s->malloc_size += EngineHeap::usableSize(moved) - before;
+    s->malloc_size += sizeOfNew(moved, size) - before;
     return moved;
 }
 
@@ -252,15 +256,17 @@ std::size_t EngineHeap::release(void* block) {
     return kClasses.size[page.cls];
 }
 
-void* EngineHeap::resize(void* block, std::size_t size) {
+void* EngineHeap::resize(void* block, std::size_t size) { return resize(block, size, usableSize(block)); }
+
+void* EngineHeap::resize(void* block, std::size_t size, std::size_t held) {
     if (!inRange(block)) {
         if (size > kLargestSmallBlock) return std::realloc(block, size);
-    } else if (size <= kLargestSmallBlock && classFor(size) == rangeRecords[pageOf(block)].cls) {
+    } else if (size <= kLargestSmallBlock && kClasses.size[classFor(size)] == held) {
         return block;
     }
     void* moved = allocate(size);
     if (!moved) return nullptr;
-    std::memcpy(moved, block, std::min(size, usableSize(block)));
+    std::memcpy(moved, block, std::min(size, held));
     release(block);
     return moved;
 }

@@ -38,6 +38,9 @@ public:
     // Frees a block and says how many bytes it held.
     std::size_t release(void* block);
     void* resize(void* block, std::size_t size);
+    // The same, for a caller that knows what the block holds (its usableSize):
+    // objects grow their property arrays one slot at a time, a resize each.
+    void* resize(void* block, std::size_t size, std::size_t held);
     // What a block can hold: its class's size, or malloc's answer for a large one.
     static std::size_t usableSize(const void* block);
 
