@@ -135,6 +135,10 @@ private:
 // "SyntaxError", ...) with `message`; add `code` and the like with jsrt_set.
 JsValue jsrt_make_error(const char* ctor, const std::string& message);
 [[noreturn]] void jsrt_throw_error(const char* ctor, const std::string& message);
+// Node's TypeError [ERR_INVALID_ARG_TYPE] for argument `name` ("The \"callback\"
+// argument must be of type function. Received undefined"), for the runtime's
+// parts outside the Node modules.
+[[noreturn]] void jsrt_throw_arg_type(const std::string& name, const std::string& expected, const JsValue& got);
 [[noreturn]] void jsrt_throw_value(const JsValue& error);
 // Throws Error "orvan: <module>.<name> is not supported".
 [[noreturn]] void jsrt_throw_unsupported(const char* module, const char* name);

@@ -62,6 +62,10 @@ public:
     void resume() { paused_ = false; }
     bool paused() const { return paused_; }
     Error error() const { return error_; }
+    // What was wrong, in the words of Node's parser ("HPE_INVALID_METHOD",
+    // "Invalid method encountered"), for a server's 'clientError'.
+    const char* errorCode() const { return errorCode_; }
+    const char* errorText() const { return errorText_; }
     // Some of a message has arrived and it is not complete yet.
     bool inMessage() const { return state_ != State::Idle || !buffer_.empty(); }
     bool inHead() const { return state_ == State::Head || (state_ == State::Idle && !buffer_.empty()); }
@@ -71,12 +75,14 @@ private:
     bool parseHead(const std::string& block);
     bool startBody();
     void complete();
-    bool fail(Error e);
-    std::size_t failAt(Error e, std::size_t consumed);
+    bool fail(Error e, const char* code, const char* text);
+    std::size_t failAt(Error e, std::size_t consumed, const char* code, const char* text);
 
     Mode mode_;
     State state_ = State::Idle;
     Error error_ = Error::None;
+    const char* errorCode_ = "";
+    const char* errorText_ = "";
     std::string buffer_;  // head or chunk-size line being collected
     HttpHead head_;
     long long remaining_ = 0;

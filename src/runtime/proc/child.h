@@ -66,6 +66,9 @@ public:
     void endInput();
     int kill(int signal);
     void pauseOutput(int fd);
+    // Ends both outputs now (onEnd for each): a child killed for a limit may
+    // have left a grandchild holding them, and its close must not wait for it.
+    void closeOutputs();
     void resumeOutput(int fd);
     void setRef(bool ref);
     bool exited() const { return exited_; }
